@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite: the plain build,
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded
+# fuzzing run of the engine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+jobs=$(nproc)
+
+echo "== build and test"
+scripts/build.sh build
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
+scripts/build.sh build-asan -DABACONE_SANITIZE=ON -DABACONE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE e2e
+
+if [ -f fuzz/CMakeLists.txt ] && grep -q add_executable fuzz/CMakeLists.txt; then
+  echo "== fuzzing"
+  scripts/build.sh build-fuzz -DABACONE_FUZZ=ON -DABACONE_GUI=OFF -DABACONE_BENCH=OFF \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  scripts/fuzz.sh build-fuzz "${FUZZ_SECONDS:-60}"
+fi
