@@ -1,0 +1,7 @@
+#include "ui/binwindow/binwindow.h"
+
+namespace abacone {
+
+void OpenBinaryWindow() {}  // placeholder until the window exists
+
+}  // namespace abacone
