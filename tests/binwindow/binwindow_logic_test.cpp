@@ -1,0 +1,107 @@
+#include "ui/binwindow/binwindow_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/engine.h"
+#include "platform/services.h"
+#include "ui/binwindow/placement.h"
+
+namespace abacone {
+namespace {
+
+class BinaryWindowLogic : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetEngine();
+        SetClipboard(&clipboard);
+    }
+    void TearDown() override { SetClipboard(nullptr); }
+    MemoryClipboard clipboard;
+};
+
+TEST_F(BinaryWindowLogic, RendersTheAccumulator) {
+    const std::string ones32 = "0b" + std::string(32, '1');
+    struct Case {
+        CalcValue accumulator;
+        const char* shown;
+        std::string copied;
+    } cases[] = {
+        {0, "0000", "0b0000"},
+        {255, "1111 1111", "0b11111111"},
+        {5, "0101", "0b0101"},
+        {16, "0001 0000", "0b00010000"},
+        {-1, "1111 1111 1111 1111 1111 1111 1111 1111", ones32},
+        {12.75L, "1100", "0b1100"},
+        {4294967296.0L, "0000", "0b0000"},
+    };
+    for (const auto& c : cases) {
+        State.Accumulator = c.accumulator;
+        EXPECT_EQ(BinaryWindowText(), c.shown) << static_cast<double>(c.accumulator);
+        CopyBinaryValue();
+        EXPECT_EQ(clipboard.Text(), c.copied) << static_cast<double>(c.accumulator);
+    }
+}
+
+TEST_F(BinaryWindowLogic, ShowsTheResultNotTheEntry) {
+    for (char c : std::string("255")) EnterDigit(c);
+    Equals();
+    EXPECT_EQ(BinaryWindowText(), "1111 1111");
+    EnterDigit('5');
+    EXPECT_EQ(BinaryWindowText(), "1111 1111");
+}
+
+TEST_F(BinaryWindowLogic, CopyLeavesTheIndicatorAlone) {
+    EnterDigit('3');
+    ApplyOperator(OpMultiply);
+    const std::string indicator = Display.Label2;
+    CopyBinaryValue();
+    EXPECT_EQ(clipboard.Text(), "0b0011");
+    EXPECT_EQ(Display.Label2, indicator);
+}
+
+// A main window at (500, 300) with a 20-pixel caption bar and frame.
+constexpr MainWindowMetrics Main{500, 300, 96, 76, 16, 12};
+
+TEST(Placement, OpenAndDefaultPlaces) {
+    EXPECT_EQ(DisplayLinesBottom(Main), 300 + 20 + 28);
+    EXPECT_EQ(BinaryWindowOpenPlace(Main), (WindowPoint{500, 347}));
+    EXPECT_EQ(BinaryWindowDefaultPlace(Main), (WindowPoint{500, 349}));
+    // Without a caption bar the window sits right on the client area.
+    constexpr MainWindowMetrics bare{0, 0, 76, 76, 16, 12};
+    EXPECT_EQ(BinaryWindowOpenPlace(bare), (WindowPoint{0, 27}));
+}
+
+TEST(Placement, HexPadStaysOnTheScreen) {
+    EXPECT_EQ(HexPadPlace(Main, 64, 768), (WindowPoint{504, 347}));
+    EXPECT_EQ(HexPadPlace(Main, 64, 411), (WindowPoint{504, 347}));  // just fits
+    EXPECT_EQ(HexPadPlace(Main, 64, 400), (WindowPoint{504, 336}));
+}
+
+TEST(Placement, NudgesStopAtTheirEdge) {
+    constexpr int W = 148, H = 54, SW = 1024, SH = 768;
+    struct Case {
+        WindowPoint from;
+        NudgeDirection direction;
+        WindowPoint to;
+    } cases[] = {
+        {{100, 100}, NudgeDirection::Up, {100, 84}},
+        {{100, 10}, NudgeDirection::Up, {100, 0}},
+        {{100, 0}, NudgeDirection::Up, {100, 0}},
+        {{100, 100}, NudgeDirection::Down, {100, 116}},
+        {{100, 710}, NudgeDirection::Down, {100, SH - H}},
+        {{100, 100}, NudgeDirection::Left, {84, 100}},
+        {{5, 100}, NudgeDirection::Left, {0, 100}},
+        {{100, 100}, NudgeDirection::Right, {116, 100}},
+        {{870, 100}, NudgeDirection::Right, {SW - W, 100}},
+        {{SW - W, 100}, NudgeDirection::Right, {SW - W, 100}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NudgeWindow(c.from, W, H, c.direction, SW, SH), c.to)
+            << c.from.Left << "," << c.from.Top << " dir " << static_cast<int>(c.direction);
+    }
+}
+
+}  // namespace
+}  // namespace abacone
