@@ -1,0 +1,87 @@
+// In-process stand-ins for the value dialog and the message box, and a fixture that
+// installs them over a freshly reset engine.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+#include "platform/services.h"
+
+namespace abacone::testing {
+
+class FakeDialog final : public ValueDialogService {
+public:
+    struct Call {
+        std::string Title, Prompt;
+    };
+    // Queued answers, one per dialog shown; an exhausted queue cancels.
+    void Type(std::string text) { answers_.push_back({true, std::move(text)}); }
+    void Cancel(std::string text = "0") { answers_.push_back({false, std::move(text)}); }
+    const std::vector<Call>& Calls() const { return calls_; }
+
+    Answer Ask(std::string_view title, std::string_view prompt) override {
+        calls_.push_back({std::string(title), std::string(prompt)});
+        if (answers_.empty()) return {};
+        Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+
+private:
+    std::deque<Answer> answers_;
+    std::vector<Call> calls_;
+};
+
+class FakeMessages final : public MessageService {
+public:
+    struct Box {
+        std::string Title, Text;
+        MessageIcon Icon;
+    };
+    const std::vector<Box>& Boxes() const { return boxes_; }
+    void Show(std::string_view title, std::string_view text, MessageIcon icon) override {
+        boxes_.push_back({std::string(title), std::string(text), icon});
+    }
+
+private:
+    std::vector<Box> boxes_;
+};
+
+class FunctionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetEngine();
+        SetValueDialog(&dialog);
+        SetMessages(&messages);
+    }
+    void TearDown() override {
+        SetValueDialog(nullptr);
+        SetMessages(nullptr);
+    }
+
+    // Plays calculator keys: digits and ".", the four operators, "=".
+    static void Keys(std::string_view keys) {
+        for (char c : keys) {
+            switch (c) {
+                case '+': ApplyOperator(OpAdd); break;
+                case '-': ApplyOperator(OpSubtract); break;
+                case '*': ApplyOperator(OpMultiply); break;
+                case '/': ApplyOperator(OpDivide); break;
+                case '=': Equals(); break;
+                default: EnterDigit(c); break;
+            }
+        }
+    }
+    // The typed number, "" when no entry is in progress.
+    static std::string Entry() { return State.EntryLength ? std::string(State.EntryBuffer) : ""; }
+
+    FakeDialog dialog;
+    FakeMessages messages;
+};
+
+}  // namespace abacone::testing
