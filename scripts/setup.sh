@@ -25,3 +25,11 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The engine's tests check number conversions under a locale that writes a decimal comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  $SUDO locale-gen
+fi
