@@ -35,7 +35,8 @@ void ShowNewResult(CalcValue v) {
 }  // namespace
 
 bool Calculate() {
-    State.EntryNegative = 0;
+    // The sign flag is cleared with the entry it describes: a failed calculation leaves
+    // the entry, "-" and all, as it was.
     State.EntryZeroTyped = false;
     const CalcValue a = State.Accumulator;
     const CalcValue b = ReadDecimal({State.EntryBuffer, strnlen(State.EntryBuffer, EntryCapacity)});
@@ -92,7 +93,6 @@ void ApplyOperator(int code) {
         State.PendingOperator = OpAdd;
         State.Accumulator = 0;
     }
-    State.EntryNegative = 0;
     Calculate();
     State.PendingOperator = code;
     ShowResult(ResultTextView());
@@ -101,7 +101,6 @@ void ApplyOperator(int code) {
 void Equals() {
     if (State.ErrorLatched) return;
     SetIndicator('=');
-    State.EntryNegative = 0;
     if (State.PendingOperator == OpDone) {
         if (!OperandTyped()) return;
         State.PendingOperator = OpAdd;
@@ -113,7 +112,6 @@ void Equals() {
 
 void NegateAnswer() {
     if (State.ErrorLatched || State.EntryLength != 0) return;
-    State.EntryNegative = 0;
     ShowNewResult(State.Accumulator * -1);
 }
 
