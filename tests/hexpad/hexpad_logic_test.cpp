@@ -145,14 +145,13 @@ TEST_F(HexPadLogic, VirtualKeys) {
 
 TEST_F(HexPadLogic, EscapeClosesAndLeavesTheEntry) {
     EnterDigit('4');
-    ApplyOperator(OpAdd);
     EnterDigit('2');
     Type("FF");
     HexPadKeyDown(27);
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(HexPadOpen, 0);
     EXPECT_EQ(Label1Text(), "42");
-    EXPECT_EQ(State.EntryLength, 1);
+    EXPECT_EQ(State.EntryLength, 2);
 }
 
 TEST_F(HexPadLogic, EnterKeyHandsOver) {
