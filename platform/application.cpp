@@ -1,0 +1,58 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QToolTip>
+
+#include "platform/form.h"
+
+namespace abacone {
+namespace {
+
+Form* mainForm = nullptr;
+
+}  // namespace
+
+void SetApplicationTitle(std::string_view title) {
+    QGuiApplication::setApplicationDisplayName(QString::fromUtf8(title.data(), qsizetype(title.size())));
+}
+
+std::string ApplicationTitle() { return QGuiApplication::applicationDisplayName().toStdString(); }
+
+void SetMainForm(Form* form) { mainForm = form; }
+Form* MainForm() { return mainForm; }
+
+void SetHintColor(QRgb background) {
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, QColor::fromRgb(background));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+}
+
+void ProcessMessages() { QCoreApplication::processEvents(); }
+
+void MinimiseApplication() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) window->showMinimized();
+}
+
+int ScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+int ScreenHeight() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() : 0;
+}
+
+int ParamCount() { return int(QCoreApplication::arguments().size()) - 1; }
+
+std::string ParamStr(int index) {
+    const QStringList args = QCoreApplication::arguments();
+    if (index < 0 || index >= args.size()) return {};
+    return args[index].toStdString();
+}
+
+}  // namespace abacone

@@ -1,0 +1,244 @@
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWindow>
+#include <exception>
+
+#include "platform/application.h"
+#include "platform/button.h"
+#include "platform/key_translate.h"
+#include "platform/services.h"
+
+namespace abacone {
+namespace {
+
+// Marks the children whose keys the window's filter has already dispatched, so a key
+// the child ignores and passes up to the window is not dispatched a second time.
+constexpr char kAdoptedProperty[] = "abaconeKeys";
+
+}  // namespace
+
+Form::Form(BorderStyle border, bool stayOnTop) : border_(border), stayOnTop_(stayOnTop) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(MakeFont(WindowFont));
+    ApplyWindowFlags();
+}
+
+Form::~Form() {
+    if (MainForm() == this) SetMainForm(nullptr);
+    if (modalLoop_) modalLoop_->quit();
+}
+
+int Form::Left() const { return frameGeometry().x(); }
+int Form::Top() const { return frameGeometry().y(); }
+int Form::Width() const { return frameGeometry().width(); }
+int Form::Height() const { return frameGeometry().height(); }
+
+void Form::SetClientSize(int width, int height) { setFixedSize(width, height); }
+
+void Form::SetPosition(int left, int top) { move(left, top); }
+
+void Form::ApplyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Window;
+    if (border_ == BorderStyle::None)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (stayOnTop_) flags |= Qt::WindowStaysOnTopHint;
+    if (flags == windowFlags()) return;
+    const bool visible = isVisible();
+    const QPoint at = pos();
+    setWindowFlags(flags);  // hides a visible window: show it again where it was
+    if (visible) {
+        move(at);
+        show();
+    }
+}
+
+void Form::SetStayOnTop(bool on) {
+    stayOnTop_ = on;
+    ApplyWindowFlags();
+}
+
+void Form::SetBorderStyle(BorderStyle border) {
+    border_ = border;
+    ApplyWindowFlags();
+}
+
+void Form::SetCaption(std::string_view caption) {
+    setWindowTitle(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+}
+
+void Form::SetColor(QRgb background) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(background));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void Form::ShowModal() {
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QPointer<Form> self(this);
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    if (isVisible()) loop.exec(QEventLoop::DialogExec);
+    if (!self) return;
+    modalLoop_ = nullptr;
+    if (!isVisible()) setWindowModality(Qt::NonModal);
+}
+
+void Form::Close() { close(); }
+
+void Form::PopupAt(QPoint globalPos) {
+    if (!menu_) return;
+    menu_->Popup(this, globalPos, [this](const MenuItem& item) { Run(item.OnClick); });
+}
+
+void Form::AdoptKeys(QWidget* child) {
+    child->setProperty(kAdoptedProperty, true);
+    child->installEventFilter(this);
+}
+
+bool Form::DispatchKey(const KeyStroke& stroke) { return Dispatch(stroke) == KeyResult::Taken; }
+
+Form::KeyResult Form::Dispatch(const KeyStroke& stroke) {
+    const bool plain = !stroke.Shift && !stroke.Ctrl && !stroke.Alt;
+    if (menu_) {
+        if (const MenuItem* item = menu_->FindShortcut(ShortcutCode(stroke))) {
+            if (!(item->FreshPressOnly && stroke.AutoRepeat)) Run(item->OnClick);
+            return KeyResult::Taken;
+        }
+        if (stroke.Vk == vk::Apps && plain && autoPopup_) {
+            PopupAt(mapToGlobal(QPoint(0, 0)));
+            return KeyResult::Taken;
+        }
+    }
+    if (stroke.Vk == vk::Tab && !stroke.Ctrl) return KeyResult::FocusMove;
+
+    KeyResult result = KeyResult::PassOn;
+    Button* press = nullptr;
+    Run([&] {
+        if (KeyDown(stroke)) {
+            result = KeyResult::Taken;
+            return;
+        }
+        if (stroke.Vk == vk::Return && !stroke.Ctrl && !stroke.Alt) {
+            auto* focused = dynamic_cast<Button*>(QApplication::focusWidget());
+            press = focused && isAncestorOf(focused) ? focused : defaultButton_;
+        } else if (stroke.Alt && !stroke.Ctrl) {
+            for (QPushButton* b : findChildren<QPushButton*>()) {
+                auto* button = dynamic_cast<Button*>(b);
+                if (button && button->AccessKey() == stroke.Vk && button->isVisible()) press = button;
+            }
+        }
+        if (press) {
+            result = KeyResult::Taken;
+            return;
+        }
+        char32_t c = stroke.Char;
+        if (c != 0) {
+            KeyPress(c);
+            if (c == 0) result = KeyResult::Taken;
+        }
+    });
+    if (press && press->isEnabled()) press->click();
+    return result;
+}
+
+bool Form::HandleKeyEvent(QKeyEvent* event) {
+    switch (Dispatch(TranslateKey(*event))) {
+    case KeyResult::Taken: event->accept(); return true;
+    case KeyResult::PassOn:
+    case KeyResult::FocusMove: return false;
+    }
+    return false;
+}
+
+bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        QWidget* focus = QApplication::focusWidget();
+        const bool dispatched = focus && focus != this && focus->property(kAdoptedProperty).toBool() &&
+                                isAncestorOf(focus);
+        if (!dispatched && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
+    }
+    return QWidget::event(event);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) return HandleKeyEvent(static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::Run(const std::function<void()>& handler) {
+    QPointer<Form> self(this);
+    try {
+        if (handler) handler();
+    } catch (const std::exception& e) {
+        Messages().Show(ApplicationTitle(), e.what(), MessageIcon::Exclamation);
+    }
+    if (self) AfterEvent();
+}
+
+void Form::DragByBody(Qt::MouseButton button, QPoint globalPos) {
+    if (button != Qt::LeftButton) return;
+    if (QWindow* window = windowHandle(); window && window->startSystemMove()) return;
+    dragging_ = true;
+    dragOffset_ = globalPos - pos();
+    grabMouse();
+}
+
+void Form::mousePressEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    const QPoint at = event->globalPosition().toPoint();
+    Run([&] { MouseDown(button, at); });
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragging_ || event->button() != Qt::LeftButton) return;
+    dragging_ = false;
+    releaseMouse();
+}
+
+void Form::contextMenuEvent(QContextMenuEvent* event) {
+    // The menu key is dispatched with the other keys; only the mouse opens the menu here.
+    if (event->reason() == QContextMenuEvent::Mouse && menu_ && autoPopup_) PopupAt(event->globalPos());
+    event->accept();
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (modalLoop_ && !event->spontaneous()) modalLoop_->quit();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted() && MainForm() == this) QCoreApplication::quit();
+}
+
+void RunInForm(QWidget* control, const std::function<void()>& handler) {
+    if (auto* form = dynamic_cast<Form*>(control->window()))
+        form->Run(handler);
+    else if (handler)
+        handler();
+}
+
+void PlaceOverClientRow(Form& window, const Form& owner, int row) {
+    const int border = (owner.Width() - owner.ClientWidth()) / 2;
+    window.SetPosition(owner.Left(), owner.Top() + (owner.Height() - owner.ClientHeight() - border) + row);
+}
+
+}  // namespace abacone

@@ -1,0 +1,34 @@
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/os/os_services.h"
+#ifdef _WIN32
+#include "platform/os/win32_calls.h"
+#else
+#include "platform/os/priority.h"
+#endif
+
+namespace abacone {
+
+void FallbackOs::BringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void FallbackOs::LowerPriority() {
+#ifdef _WIN32
+    win32::LowerPriority();
+#else
+    LowerProcessPriority();
+#endif
+}
+
+bool FallbackOs::StartMove(QWidget* window) {
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return false;
+    QWindow* handle = window->windowHandle();
+    return handle && handle->startSystemMove();
+}
+
+}  // namespace abacone

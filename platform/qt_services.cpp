@@ -1,0 +1,34 @@
+#include "platform/qt_services.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace abacone {
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+}  // namespace
+
+void QtMessageBox::Show(std::string_view title, std::string_view text, MessageIcon icon) {
+    QString body = FromUtf8(text);
+    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    body.replace(u'\r', u'\n');
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
+                    FromUtf8(title), body, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+std::optional<std::string> QtClipboard::Text() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) return std::nullopt;
+    return data->text().toStdString();
+}
+
+void QtClipboard::SetText(std::string_view text) { QGuiApplication::clipboard()->setText(FromUtf8(text)); }
+
+}  // namespace abacone
