@@ -72,9 +72,10 @@ bool Calculate() {
     ValueText t = FormatValueText(r);
     accumulatorLength = {true, r, t.Length};
     if (op == OpAdd || op == OpSubtract) {
-        const int reference = std::max(FormattedLength(a), FormatValueText(b).Length);
-        // A sum far longer than its operands is a short decimal that binary missed.
-        if (t.Length >= reference + 5) t = FormatValueRoundedUpText(r);
+        // A sum far longer than both operands is a short decimal that binary missed.
+        if (t.Length >= FormattedLength(a) + 5 && t.Length >= FormatValueText(b).Length + 5) {
+            t = FormatValueRoundedUpText(r);
+        }
     }
     ShowResult(t.View());
     SetResultText(t.View());

@@ -1,5 +1,10 @@
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <cstdio>
 #include <locale>
+#include <random>
+#include <vector>
 
 #include "engine/value_text.h"
 #include "tests/engine/keys.h"
@@ -50,6 +55,42 @@ INSTANTIATE_TEST_SUITE_P(Values, Format_, ::testing::Values(
     FormatCase{Difference("523271", "7.6936"), "+523263.3064", "+523263.3064"},
     FormatCase{Sum("1000000000", "0.999999"), "+1000000000.999999", "+1000000000.999999"},
     FormatCase{Sum("1000000000", "0.123456"), "+1000000000.123456", "+1000000000.123456"}));
+
+// The C library's "%+16.16f" cut to 18 characters and stripped: the reference the
+// engine's own digit generation must match for every double.
+std::string ReferenceText(double d) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%+16.16f", d);
+    std::string s(buf);
+    if (s.find_first_not_of("+-0.") == std::string::npos) s = "+0.0000000000000000";
+    s.resize(std::min<std::size_t>(s.size(), 18));
+    if (s.find('.') != std::string::npos) {
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.') s.pop_back();
+    }
+    return s;
+}
+
+TEST(FormatValue, MatchesTheCLibraryBelowTheExponentForm) {
+    std::mt19937_64 random(7);
+    std::vector<double> values = {0.5,  1.0 / 131072, 3.0 / 131072, 0.99999999999999995,
+                                  9.9999999999999995, 1e16 - 1, 1e16, 9e16 + 8,
+                                  1e17 - 16, 1e17, 4.9e-17, 5e-17, 1e39, 9.99e39};
+    for (int i = 0; i < 20000; ++i) {
+        // Short decimals with up to 17 digits, and arbitrary bit patterns of any scale.
+        const double decimal = static_cast<double>(random() % 100000000000000000ULL) /
+                               std::pow(10.0, static_cast<double>(random() % 20));
+        const double scale = std::ldexp(1.0, static_cast<int>(random() % 120) - 64);
+        values.push_back(decimal);
+        values.push_back(static_cast<double>(random() >> 11) / 9007199254740992.0 * scale);
+        values.push_back(static_cast<double>(random() % 1000000) / 1048576.0);  // exact ties
+    }
+    for (const double v : values) {
+        for (const double d : {v, -v}) {
+            ASSERT_EQ(FormatValue(d), ReferenceText(d)) << std::hexfloat << d;
+        }
+    }
+}
 
 struct BasesCase {
     const char* text;
