@@ -6,3 +6,12 @@ target_sources(abacone_engine PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/placement.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/attach.cpp
 )
+
+# The program's icons and the notification-area component.
+add_library(abacone_tasktray STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/tasktray/tasktray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tasktray/tasktray.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/icons.cpp
+)
+target_include_directories(abacone_tasktray PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(abacone_tasktray PUBLIC Qt6::Widgets abacone_os abacone_services)

@@ -1,0 +1,102 @@
+// TTaskTray: one icon with a tooltip in the notification area, its mouse notifications
+// turned into events. The owner assigns Icon, Tips and the events, then calls Loaded();
+// from then on changes of Icon and Tips are sent at once. When a notification area
+// appears later or restarts, the icon is added again.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QSystemTrayIcon;
+
+namespace abacone {
+
+class TTaskTray : public QObject {
+    Q_OBJECT
+
+public:
+    enum class TMouseButton { Left, Right, Middle };
+    using TShiftState = unsigned;  // always empty: the notification carries no modifiers
+    using TNotifyEvent = std::function<void(TTaskTray* sender)>;
+    using TMouseMoveEvent = std::function<void(TTaskTray* sender, TShiftState, int x, int y)>;
+    using TMouseEvent =
+        std::function<void(TTaskTray* sender, TMouseButton, TShiftState, int x, int y)>;
+
+    // What every call to the notification area carries.
+    struct TIconData {
+        std::uint32_t ID = 0;
+        std::uint32_t Flags = 0;            // message, icon and tip: 7 once added
+        std::uint32_t CallbackMessage = 0;  // 0x401 once added
+        bool ApplicationIcon = false;       // Icon is empty: the application's icon is shown
+        char Tip[64] = {};                  // Tips cut to 63 bytes, zero-filled
+    };
+
+    // Notifications as the notification area reports them, by mouse message number.
+    enum Notification : unsigned {
+        MouseMove = 0x200,
+        LeftDown = 0x201, LeftUp = 0x202, LeftDblClk = 0x203,
+        RightDown = 0x204, RightUp = 0x205, RightDblClk = 0x206,
+        MiddleDown = 0x207, MiddleUp = 0x208, MiddleDblClk = 0x209,
+    };
+
+    enum class TrayAction { Add, Modify, Delete };
+
+    explicit TTaskTray(QObject* owner = nullptr);
+    ~TTaskTray() override;
+
+    bool Registered() const { return registered_; }
+    const TIconData& IconData() const { return iconData_; }
+    const QIcon& Icon() const { return icon_; }
+    void SetIcon(const QIcon& icon);
+    const std::string& Tips() const { return tips_; }
+    void SetTips(std::string_view text);
+
+    TNotifyEvent OnMouseDblClick;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    // Not one of the component's events: runs after the notification area appeared or
+    // went away, once Registered says which, so the owner can keep itself reachable.
+    TNotifyEvent OnAvailabilityChanged;
+
+    // The owner has assigned the layout values: the icon goes to the notification area.
+    void Loaded();
+    void AddIcon();
+    void DeleteIcon();
+    // One notification from the notification area; the cursor position is read now.
+    void TrayWndProc(unsigned notification);
+
+protected:
+    virtual void DoDblClick();
+    virtual void DoMouseMove(int x, int y);
+    virtual void DoMouseDown(unsigned notification, int x, int y);
+    virtual void DoMouseUp(unsigned notification, int x, int y);
+    // The one call into the notification area; true when it took the request.
+    virtual bool ShellNotify(TrayAction action);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillTip();
+    void FillIcon();
+    void TrayHostChanged();
+
+    bool registered_ = false;
+    TIconData iconData_;
+    QIcon icon_;
+    std::string tips_;
+    QPointer<QSystemTrayIcon> NotifyWindow;
+    bool loaded_ = false;
+    bool watching_ = false;
+    bool sawIconWidget_ = false;  // the X11 icon is a widget whose mouse events we read
+};
+
+// The longest prefix of `text` of at most `limit` bytes that does not split a UTF-8
+// character.
+std::string_view CutAtCharacter(std::string_view text, std::size_t limit);
+
+}  // namespace abacone
