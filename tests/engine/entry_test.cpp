@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "tests/engine/keys.h"
 
 namespace abacone::test {
@@ -117,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(Values, EnterValue_, ::testing::Values(
     ValueCase{1.23456789012345678e39L, "123456789012345", 15, "123456789012345"},
     ValueCase{1.2345e45L, "1.2345", 6, "1.2345"},
     ValueCase{-0.0000000000000002L, "", 0, "0"},
-    ValueCase{1.0L / 3, "0.33333333333333", 16, "0.33333333333333"}));
+    ValueCase{1.0L / 3, "0.33333333333333", 16, "0.33333333333333"},
+    ValueCase{std::numeric_limits<CalcValue>::infinity(), "", 0, "0"},
+    ValueCase{std::numeric_limits<CalcValue>::max(), "", 0, "0"}));
 
 TEST_F(EngineTest, EnterValueIgnoredWhileTypingOrInError) {
     Press("7");

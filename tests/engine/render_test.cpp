@@ -145,11 +145,6 @@ TEST_F(EngineTest, EntriesAreShownExactlyAsTyped) {
     }
 }
 
-TEST(RenderBases, DecimalTextDropsOnlyOnePlus) {
-    EXPECT_EQ(RenderBases("++5").DecimalText, "+5");
-    EXPECT_EQ(RenderBases("").HexText, "0");
-}
-
 TEST(DisplayedValue, DropsWhatTheDisplayDoesNotShow) {
     EXPECT_EQ(DisplayedValue(ReadDecimal("12.5") * ReadDecimal("8.4")), 105);
     EXPECT_EQ(DisplayedValue(-0.00000000000000001L), 0);

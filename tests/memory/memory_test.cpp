@@ -59,9 +59,8 @@ TEST_F(MemoryTest, StoreKeepsAllBits) {
 }
 
 struct RecallCase {
-    const char* before;  // keys before storing 5 (or the value) ...
-    CalcValue stored;
-    const char* after;  // ... keys after storing, then RM1, then the rest
+    CalcValue stored;   // in M1
+    const char* after;  // keys pressed, then RM1, then the rest
     const char* rest;
     const char* display;
 };
@@ -70,7 +69,6 @@ class Recall_ : public MemoryTest, public ::testing::WithParamInterface<RecallCa
 
 TEST_P(Recall_, TypesTheMemory) {
     const RecallCase& c = GetParam();
-    Press(c.before);
     State.MemoryValue1 = c.stored;
     Press(c.after);
     RecallMemory1();
@@ -79,16 +77,16 @@ TEST_P(Recall_, TypesTheMemory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Recall_, ::testing::Values(
-    RecallCase{"", 5, "34", "", "34"},
-    RecallCase{"", 5, "2*", "=", "10"},
-    RecallCase{"", 5, "3+4=", "", "5"},
-    RecallCase{"", 5, "3+4=", "+1=", "6"},
-    RecallCase{"", -2.5L, "", "", "-2.5"},
-    RecallCase{"", -2.5L, "4+", "=", "1.5"},
-    RecallCase{"", 0, "7=", "", "0"},
-    RecallCase{"", 0, "7*", "+1=", "1"},
-    RecallCase{"", 1.0L / 3, "", "", "0.33333333333333"},
-    RecallCase{"", 5, "5/0=", "", "Error"}));
+    RecallCase{5, "34", "", "34"},
+    RecallCase{5, "2*", "=", "10"},
+    RecallCase{5, "3+4=", "", "5"},
+    RecallCase{5, "3+4=", "+1=", "6"},
+    RecallCase{-2.5L, "", "", "-2.5"},
+    RecallCase{-2.5L, "4+", "=", "1.5"},
+    RecallCase{0, "7=", "", "0"},
+    RecallCase{0, "7*", "+1=", "1"},
+    RecallCase{1.0L / 3, "", "", "0.33333333333333"},
+    RecallCase{5, "5/0=", "", "Error"}));
 
 TEST_F(MemoryTest, RecallOfZeroLeavesTheEntryEmpty) {
     RecallMemory2();
