@@ -1,0 +1,25 @@
+// Program entry: the application, the main window and the message loop.
+#include <QApplication>
+
+#include "platform/application.h"
+#include "platform/qt_services.h"
+#include "ui/main/form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    abacone::SetApplicationTitle("Abacone");
+    abacone::QtClipboard clipboard;
+    abacone::QtMessageBox messages;
+    abacone::SetClipboard(&clipboard);
+    abacone::SetMessages(&messages);
+
+    abacone::TForm1 form1;
+
+    // The value input dialog (IForm) is created here, right after the main window.
+
+    form1.show();
+    QApplication::exec();
+    abacone::SetMessages(nullptr);
+    abacone::SetClipboard(nullptr);
+    return 0;
+}

@@ -1,0 +1,103 @@
+// Each handler calls one operation.
+#include "engine/engine.h"
+#include "functions/functions.h"
+#include "memory/memory.h"
+#include "shell/commands.h"
+#include "ui/binwindow/binwindow.h"
+#include "ui/hexpad/hexpad.h"
+#include "ui/main/form1.h"
+
+namespace abacone {
+
+void TForm1::LabelS0Click() { EnterDigit('0'); }
+void TForm1::LabelS1Click() { EnterDigit('1'); }
+void TForm1::LabelS2Click() { EnterDigit('2'); }
+void TForm1::LabelS3Click() { EnterDigit('3'); }
+void TForm1::LabelS4Click() { EnterDigit('4'); }
+void TForm1::LabelS5Click() { EnterDigit('5'); }
+void TForm1::LabelS6Click() { EnterDigit('6'); }
+void TForm1::LabelS7Click() { EnterDigit('7'); }
+void TForm1::LabelS8Click() { EnterDigit('8'); }
+void TForm1::LabelS9Click() { EnterDigit('9'); }
+void TForm1::LabelSAClick() { EnterDigit('.'); }
+void TForm1::LabelF1Click() { ApplyOperator(OpAdd); }
+void TForm1::LabelF2Click() { ApplyOperator(OpSubtract); }
+void TForm1::LabelF3Click() { ApplyOperator(OpMultiply); }
+void TForm1::LabelF4Click() { ApplyOperator(OpDivide); }
+void TForm1::Panel24Click() { ApplyOperator(OpMod); }
+void TForm1::LabelF5Click() { ClearAll(); }
+void TForm1::LabelF6Click() { DeleteLastDigit(); }
+void TForm1::LabelF8Click() { ClearError(); }
+void TForm1::LabelF9Click() { NegateAnswer(); }
+void TForm1::Btn_EquClick() { Equals(); }
+void TForm1::RootClick() { SquareRoot(); }
+void TForm1::Panel25Click() { CutFraction(); }
+void TForm1::InputPMClick() { ToggleEntrySign(); }
+void TForm1::InputCClick() { ClearEntry(); }
+void TForm1::InputMClick() { MakeEntryNegative(); }
+
+void TForm1::KC1Click() { abacone::KC1Click(); }
+void TForm1::KH2Click() { abacone::KH2Click(); }
+void TForm1::KB1Click() { abacone::KB1Click(); }
+void TForm1::Memory1Click() { CopyMemory1Decimal(); }
+void TForm1::Memory1hClick() { CopyMemory1Hex(); }
+void TForm1::Label5Click() { CopyMemory1Binary(); }
+void TForm1::Memory2Click() { CopyMemory2Decimal(); }
+void TForm1::Memory2hClick() { CopyMemory2Hex(); }
+void TForm1::Label8Click() { CopyMemory2Binary(); }
+void TForm1::RM1Click() { RecallMemory1(); }
+void TForm1::Mem1Click() { StoreMemory1(); }
+void TForm1::RM2Click() { RecallMemory2(); }
+void TForm1::M2Click() { StoreMemory2(); }
+
+void TForm1::Label4Click() { OpenBinaryWindow(); }
+void TForm1::KD1Click() { OpenBinaryWindow(); }
+void TForm1::K161Click() { OpenHexPad(); }
+
+void TForm1::Inp_PiClick() { FunctionPi(); }
+void TForm1::InpSinClick() { FunctionSin(); }
+void TForm1::InpCosClick() { FunctionCos(); }
+void TForm1::InpTanClick() { FunctionTan(); }
+void TForm1::InpPowClick() { FunctionPow(); }
+void TForm1::InpLogClick() { FunctionLog(); }
+void TForm1::InpLnClick() { FunctionLn(); }
+void TForm1::FnAndClick() { FunctionAnd(); }
+void TForm1::FnOrClick() { FunctionOr(); }
+void TForm1::FnExorClick() { FunctionXor(); }
+
+void TForm1::KT1Click() { abacone::KT1Click(); }
+void TForm1::KR3Click() { abacone::KR3Click(); }
+void TForm1::K12Click() { abacone::K12Click(); }
+void TForm1::K431Click() { abacone::K431Click(); }
+void TForm1::K432Click() { abacone::K432Click(); }
+void TForm1::K81Click() { abacone::K81Click(); }
+void TForm1::Kmminch11Click() { abacone::Kmminch11Click(); }
+void TForm1::Kcminch21Click() { abacone::Kcminch21Click(); }
+void TForm1::Kinchmm31Click() { abacone::Kinchmm31Click(); }
+void TForm1::Kinch1Click() { abacone::Kinch1Click(); }
+void TForm1::Kinchfeet1Click() { abacone::Kinchfeet1Click(); }
+void TForm1::Kfeetinch61Click() { abacone::Kfeetinch61Click(); }
+void TForm1::N10Click() { CalculateFromClipboard(0); }
+void TForm1::KD2Click() { CalculateFromClipboard(1); }
+
+void TForm1::K11Click() { MoveToBottomRight(); }
+void TForm1::K21Click() { MoveToBottomLeft(); }
+void TForm1::K32Click() { MoveToTopRight(); }
+void TForm1::K9Click() { MoveToTopLeft(); }
+void TForm1::K10Click() { MoveToCentre(); }
+void TForm1::KU1Click() { NudgeUp(); }
+void TForm1::KD4Click() { NudgeDown(); }
+void TForm1::KL1Click() { NudgeLeft(); }
+void TForm1::KR2Click() { NudgeRight(); }
+void TForm1::ExtraClick() { ToggleExtendedKeypad(); }
+void TForm1::Saijoh() { ToggleStayOnTop(); }
+void TForm1::MCaptClick() { ToggleCaption(); }
+void TForm1::AttachWinClick() { ToggleAttachMode(); }
+void TForm1::KA1Click() { ShowAbout(); }
+void TForm1::KQ1Click() { MinimiseCalculator(); }
+void TForm1::KX1Click() { ExitCalculator(); }
+
+void TForm1::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
+void TForm1::MouseDown(Qt::MouseButton button, QPoint globalPos) { FormMouseDown(button, globalPos); }
+
+}  // namespace abacone

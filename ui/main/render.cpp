@@ -1,0 +1,21 @@
+#include "engine/display.h"
+#include "ui/main/form1.h"
+
+namespace abacone {
+
+void TForm1::Render() {
+    label1_->SetCaption(Label1Text());
+    label3_->SetCaption(Label3Text());
+    label4_->SetHint(Label4Hint());
+    label2_->SetCaption(Display.Label2);
+    memory1_->SetCaption(Display.Memory1);
+    memory1h_->SetCaption(Display.Memory1h);
+    label5_->SetHint(Display.Label5Hint);
+    memory2_->SetCaption(Display.Memory2);
+    memory2h_->SetCaption(Display.Memory2h);
+    label8_->SetHint(Display.Label8Hint);
+    panel4_->SetColor(Display.Panel4Teal ? color::Teal : color::Navy);
+    panel5_->SetColor(Display.Panel5Teal ? color::Teal : color::Navy);
+}
+
+}  // namespace abacone
