@@ -22,7 +22,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 if [ -f fuzz/CMakeLists.txt ] && grep -q add_executable fuzz/CMakeLists.txt; then
   echo "== fuzzing"
-  scripts/build.sh build-fuzz -DABACONE_FUZZ=ON -DABACONE_GUI=OFF -DABACONE_BENCH=OFF \
+  scripts/build.sh build-fuzz -DABACONE_FUZZ=ON -DABACONE_GUI=OFF -DABACONE_BENCH=OFF -DBUILD_TESTING=OFF \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
   scripts/fuzz.sh build-fuzz "${FUZZ_SECONDS:-60}"
 fi
