@@ -16,14 +16,6 @@
 #include "platform/services.h"
 
 namespace abacone {
-namespace {
-
-// Marks the children whose keys the window's filter has already dispatched, so a key
-// the child ignores and passes up to the window is not dispatched a second time.
-constexpr char kAdoptedProperty[] = "abaconeKeys";
-
-}  // namespace
-
 Form::Form(BorderStyle border, bool stayOnTop) : border_(border), stayOnTop_(stayOnTop) {
     setFocusPolicy(Qt::StrongFocus);
     setFont(MakeFont(WindowFont));
@@ -104,10 +96,7 @@ void Form::PopupAt(QPoint globalPos) {
     menu_->Popup(this, globalPos, [this](const MenuItem& item) { Run(item.OnClick); });
 }
 
-void Form::AdoptKeys(QWidget* child) {
-    child->setProperty(kAdoptedProperty, true);
-    child->installEventFilter(this);
-}
+void Form::AdoptKeys(QWidget* child) { child->installEventFilter(this); }
 
 bool Form::DispatchKey(const KeyStroke& stroke) { return Dispatch(stroke) == KeyResult::Taken; }
 
@@ -138,7 +127,7 @@ Form::KeyResult Form::Dispatch(const KeyStroke& stroke) {
         } else if (stroke.Alt && !stroke.Ctrl) {
             for (QPushButton* b : findChildren<QPushButton*>()) {
                 auto* button = dynamic_cast<Button*>(b);
-                if (button && button->AccessKey() == stroke.Vk && button->isVisible()) press = button;
+                if (button && button->AccessKey() == stroke.Vk && button->isVisibleTo(this)) press = button;
             }
         }
         if (press) {
@@ -165,18 +154,19 @@ bool Form::HandleKeyEvent(QKeyEvent* event) {
 }
 
 bool Form::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        QWidget* focus = QApplication::focusWidget();
-        const bool dispatched = focus && focus != this && focus->property(kAdoptedProperty).toBool() &&
-                                isAncestorOf(focus);
-        if (!dispatched && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
-    }
+    if (event->type() == QEvent::KeyPress && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
     return QWidget::event(event);
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) return HandleKeyEvent(static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    if (!HandleKeyEvent(static_cast<QKeyEvent*>(event))) {
+        // The control gets the key here; one it ignores must not come back up to this
+        // window, which has dispatched it already.
+        watched->event(event);
+        event->accept();
+    }
+    return true;
 }
 
 void Form::Run(const std::function<void()>& handler) {

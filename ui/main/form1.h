@@ -16,6 +16,7 @@ namespace abacone {
 class TForm1 : public Form {
 public:
     TForm1();
+    ~TForm1() override;
 
     // Copies the display record to the labels and the memory colours to the "1" and "2"
     // keys; changes only what differs.

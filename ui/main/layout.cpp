@@ -124,6 +124,10 @@ TForm1::TForm1() : Form(BorderStyle::Single, true) {
     FormCreate();
 }
 
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
 void TForm1::FormCreate() {
     SetClientHeight(76);
     SetStayOnTop(true);

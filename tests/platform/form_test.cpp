@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/qt_services.h"
+
+namespace abacone {
+namespace {
+
+class RecordingMessages final : public MessageService {
+public:
+    void Show(std::string_view title, std::string_view text, MessageIcon) override {
+        shown += std::string(title) + "|" + std::string(text);
+    }
+    std::string shown;
+};
+
+// A window with a menu, an edit box and two buttons that writes down what reaches it.
+class TestForm : public Form {
+public:
+    TestForm() : Form(BorderStyle::None, false) {
+        SetClientSize(160, 60);
+        edit = AddEdit(this, "Edit1", {2, 2, 150, 18});
+        enter = AddButton(this, "Button1", {2, 30, 70, 18}, "&Enter.", "入力");
+        cancel = AddButton(this, "Button2", {80, 30, 70, 18}, "&Cancel", "");
+        enter->OnClick = [this] { log += "click:Enter "; };
+        cancel->OnClick = [this] { log += "click:Cancel "; };
+        SetDefaultButton(enter);
+        static constexpr MenuSpec<TestForm> table[] = {
+            {0, "Copy", "複写 (&C)", scCtrl + 'C', 0, &TestForm::Copy},
+            {0, "Hide", "Hide", 0, mfHidden, nullptr},
+            {1, "Exit", "x", scCtrl + vk::End, mfFreshPress, &TestForm::Exit},
+            {1, "Fail", "x", scCtrl + 'Q', 0, &TestForm::Fail},
+        };
+        SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<TestForm>(*this, table)));
+    }
+    void Copy() { log += "menu:Copy "; }
+    void Exit() { log += "menu:Exit "; }
+    void Fail() { throw std::runtime_error("bad"); }
+
+    bool KeyDown(const KeyStroke& k) override {
+        log += "down:" + std::to_string(k.Vk) + " ";
+        return k.Vk == vk::F(5);
+    }
+    void KeyPress(char32_t& c) override {
+        log += "press:" + std::to_string(int(c)) + " ";
+        if (c == 'x') c = 0;
+    }
+    void MouseDown(Qt::MouseButton b, QPoint at) override { DragByBody(b, at); }
+    void AfterEvent() override { ++afterEvents; }
+
+    Edit* edit;
+    Button* enter;
+    Button* cancel;
+    std::string log;
+    int afterEvents = 0;
+};
+
+// One key press as the system delivers it, without QTest's separate modifier presses.
+void Press(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false) {
+    const char ascii = QTest::keyToAscii(key);
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, ascii ? QString(QChar(ascii)) : QString(), autoRepeat);
+    QApplication::sendEvent(to, &event);
+}
+
+struct KeyCase {
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    bool AutoRepeat;
+    const char* Log;
+    const char* EditText;
+};
+
+TEST(FormKeys, FixedOrderMenuThenKeyDownThenButtonsThenCharacter) {
+    const auto Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier, Alt = Qt::AltModifier;
+    const KeyCase cases[] = {
+        {Qt::Key_C, Ctrl, false, "menu:Copy ", ""},  // the menu takes it whole
+        {Qt::Key_C, Shift | Ctrl, false, "down:67 press:3 ", ""},
+        {Qt::Key_End, Ctrl, false, "menu:Exit ", ""},  // hidden submenu
+        {Qt::Key_End, Ctrl, true, "", ""},             // held: taken, nothing done
+        {Qt::Key_End, {}, false, "down:35 ", ""},
+        {Qt::Key_F5, {}, false, "down:116 ", ""},      // taken by KeyDown: no character
+        {Qt::Key_A, {}, false, "down:65 press:97 ", "a"},
+        {Qt::Key_X, {}, false, "down:88 press:120 ", ""},  // KeyPress swallowed it
+        {Qt::Key_Tab, {}, false, "", ""},              // focus only
+        {Qt::Key_Tab, Ctrl, false, "down:9 press:9 ", ""},
+        {Qt::Key_Return, {}, false, "down:13 click:Enter ", ""},
+        {Qt::Key_C, Alt, false, "down:67 click:Cancel ", ""},
+        {Qt::Key_E, Alt, false, "down:69 click:Enter ", ""},
+    };
+    for (const KeyCase& c : cases) {
+        for (QWidget* (*target)(TestForm&) : {+[](TestForm& f) -> QWidget* { return &f; },
+                                             +[](TestForm& f) -> QWidget* { return f.edit; }}) {
+            TestForm form;
+            QWidget* to = target(form);
+            Press(to, c.Key, c.Modifiers, c.AutoRepeat);
+            EXPECT_EQ(form.log, c.Log) << QTest::toString(c.Key) << " to " << to->objectName().toStdString();
+            if (to == form.edit) {
+                EXPECT_EQ(form.edit->Text(), c.EditText) << QTest::toString(c.Key);
+            }
+        }
+    }
+}
+
+TEST(FormKeys, EnterPressesTheFocusedButtonElseTheDefault) {
+    TestForm form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.cancel->setFocus();
+    Press(QApplication::focusWidget(), Qt::Key_Return);
+    form.edit->setFocus();
+    Press(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.log, "down:13 click:Cancel down:13 click:Enter ");
+}
+
+TEST(FormKeys, HandlerErrorsAreShownAndTheWindowGoesOn) {
+    RecordingMessages messages;
+    SetMessages(&messages);
+    TestForm form;
+    Press(&form, Qt::Key_Q, Qt::ControlModifier);
+    Press(&form, Qt::Key_C, Qt::ControlModifier);
+    SetMessages(nullptr);
+    EXPECT_EQ(messages.shown.substr(messages.shown.find('|')), "|bad");
+    EXPECT_EQ(form.log, "menu:Copy ");
+    EXPECT_EQ(form.afterEvents, 2);
+}
+
+TEST(FormMouse, RightClickOrMenuKeyOpensTheMenuUnlessAutoPopupIsOff) {
+    for (bool autoPopup : {true, false}) {
+        TestForm form;
+        form.SetAutoPopup(autoPopup);
+        form.show();
+        Panel* label = AddPanel(&form, "Label1", ControlKind::Label, {0, 50, 40, 10}, "X", "", Align::Left,
+                                color::Navy, WindowFont);
+        QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(label, &onLabel);  // the label has no menu: its window's opens
+        EXPECT_EQ(form.Menu()->Menu() && form.Menu()->Menu()->isVisible(), autoPopup);
+        if (autoPopup) form.Menu()->Menu()->hide();
+
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(1, 1), form.mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(&form, &fromKeyboard);  // the key itself is dispatched instead
+        EXPECT_FALSE(form.Menu()->Menu() && form.Menu()->Menu()->isVisible());
+        QTest::keyClick(&form, Qt::Key_Menu);
+        EXPECT_EQ(form.Menu()->Menu() && form.Menu()->Menu()->isVisible(), autoPopup);
+        if (autoPopup) form.Menu()->Menu()->hide();
+    }
+}
+
+TEST(FormMouse, PanelClicksFollowTheDoubleClickRule) {
+    const struct {
+        DoubleClick Rule;
+        Qt::MouseButton Button;
+        int PerDoubleClick;
+    } cases[] = {
+        {DoubleClick::AsClick, Qt::LeftButton, 2},
+        {DoubleClick::Ignore, Qt::LeftButton, 1},
+        {DoubleClick::AsClick, Qt::RightButton, 0},
+    };
+    for (const auto& c : cases) {
+        TestForm form;
+        Panel* p = AddPanel(&form, "Panel1", ControlKind::Panel, {0, 40, 20, 12}, "7", "", Align::Centre,
+                            color::Navy, WindowFont);
+        int clicks = 0;
+        p->OnClick = [&] { ++clicks; };
+        if (c.Rule == DoubleClick::AsClick) p->OnDblClick = p->OnClick;
+        // A double-click arrives as a click followed by a double-click event.
+        QTest::mouseClick(p, c.Button, {}, QPoint(5, 5));
+        QTest::mouseDClick(p, c.Button, {}, QPoint(5, 5));
+        EXPECT_EQ(clicks, c.PerDoubleClick);
+        clicks = 0;
+        QTest::mouseClick(p, c.Button, {}, QPoint(5, 5));
+        EXPECT_EQ(clicks, c.Button == Qt::LeftButton ? 1 : 0);
+        EXPECT_EQ(form.afterEvents, clicks + (c.Button == Qt::LeftButton ? c.PerDoubleClick : 0));
+    }
+}
+
+TEST(FormMouse, ReleaseOutsideThePanelIsNoClick) {
+    TestForm form;
+    Panel* p = AddPanel(&form, "Panel1", ControlKind::Panel, {0, 40, 20, 12}, "7", "", Align::Centre,
+                        color::Navy, WindowFont);
+    int clicks = 0;
+    p->OnClick = [&] { ++clicks; };
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 5));
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST(FormMouse, LeftButtonDragsTheBodyOtherButtonsDoNot) {
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        TestForm form;
+        form.move(100, 100);
+        form.show();
+        const QPoint start = form.pos();
+        const QPoint press = form.mapToGlobal(QPoint(5, 50));
+        QMouseEvent down(QEvent::MouseButtonPress, QPointF(5, 50), QPointF(press), button, button, {});
+        QApplication::sendEvent(&form, &down);
+        QMouseEvent move(QEvent::MouseMove, QPointF(25, 60), QPointF(press + QPoint(20, 10)), Qt::NoButton,
+                         button, {});
+        QApplication::sendEvent(&form, &move);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(25, 60), QPointF(press + QPoint(20, 10)), button,
+                       Qt::NoButton, {});
+        QApplication::sendEvent(&form, &up);
+        EXPECT_EQ(form.pos() - start, button == Qt::LeftButton ? QPoint(20, 10) : QPoint(0, 0));
+    }
+}
+
+TEST(FormWindow, ModalRunEndsWhenTheWindowCloses) {
+    TestForm form;
+    form.enter->OnClick = [&form] { form.Tag = 7; form.Close(); };
+    QTimer::singleShot(0, &form, [&form] {
+        EXPECT_TRUE(form.InModalRun());
+        QTest::keyClick(&form, Qt::Key_Return);
+    });
+    form.ShowModal();
+    EXPECT_FALSE(form.InModalRun());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.Tag, 7);
+}
+
+TEST(FormWindow, PlacedOverTheOwnersClientRow) {
+    TestForm owner, dialog;
+    owner.SetClientSize(173, 76);
+    owner.SetPosition(100, 50);
+    owner.show();
+    PlaceOverClientRow(dialog, owner, 16);
+    const int border = (owner.Width() - owner.ClientWidth()) / 2;
+    EXPECT_EQ(dialog.Left(), owner.Left());
+    EXPECT_EQ(dialog.Top(), owner.Top() + owner.Height() - owner.ClientHeight() - border + 16);
+}
+
+TEST(FormWindow, StayOnTopSwitchKeepsAVisibleWindowShownAndInPlace) {
+    TestForm form;
+    form.SetPosition(40, 30);
+    form.show();
+    form.SetStayOnTop(true);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.pos(), QPoint(40, 30));
+    form.SetStayOnTop(false);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST(QtServices, ClipboardRoundTrip) {
+    QtClipboard clipboard;
+    clipboard.SetText("0b1111 ｺﾋﾟｰ");
+    EXPECT_EQ(clipboard.Text(), "0b1111 ｺﾋﾟｰ");
+}
+
+}  // namespace
+}  // namespace abacone

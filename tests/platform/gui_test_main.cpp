@@ -1,0 +1,13 @@
+// main() of the window tests: the offscreen platform unless another is asked for, so the
+// tests run without a display, also when CTest lists them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
