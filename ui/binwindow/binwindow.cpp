@@ -1,7 +1,32 @@
 #include "ui/binwindow/binwindow.h"
 
+#include <memory>
+
+#include "ui/binwindow/binwindow_logic.h"
+#include "ui/binwindow/binwindow_state.h"
+#include "ui/binwindow/main_metrics.h"
+#include "ui/binwindow/placement.h"
+#include "ui/binwindow/tform3.h"
+
 namespace abacone {
 
-void OpenBinaryWindow() {}  // placeholder until the window exists
+void OpenBinaryWindow() {
+    // A second window would take over the global and clear the flag under the first.
+    if (Form3) return;
+    auto window = std::make_unique<TForm3>();
+    Form3 = window.get();
+    window->ShowBinary(BinaryWindowText());
+    const WindowPoint at = BinaryWindowOpenPlace(CurrentMainMetrics());
+    window->SetPosition(at.Left, at.Top);
+    BinaryWindowHeight = window->Height();
+    // The main window keeps its own stay-on-top flag across the modal run, so there is
+    // nothing to restore afterwards.
+    window->ShowModal();
+    Form3 = nullptr;
+    window.reset();
+    BinaryWindowOpen = 0;
+}
+
+Form* BinaryWindowForm() { return Form3; }
 
 }  // namespace abacone

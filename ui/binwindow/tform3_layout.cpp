@@ -1,0 +1,88 @@
+#include <QApplication>
+#include <QPalette>
+
+#include "platform/controls.h"
+#include "platform/keycodes.h"
+#include "platform/menu.h"
+#include "ui/binwindow/binwindow_state.h"
+#include "ui/binwindow/tform3.h"
+#include "ui/binwindow/wrap_label.h"
+
+namespace abacone {
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+using F = TForm3;
+constexpr int C = scCtrl;
+constexpr unsigned Hidden = mfHidden;
+
+constexpr FontSpec WindowText{13, true, false, color::Black};
+constexpr FontSpec BinaryDigits{11, true, false, color::White};
+
+// Name, kind, box, caption, hint, alignment, colour, font, click, double-click. The
+// binary label is added apart because it wraps; the copy panel takes the face colour.
+constexpr ControlSpec<F> kControls[] = {
+    {"Panel1", ControlKind::Panel, {90, 34, 56, 18}, "Copy", "", Align::Centre, color::Silver,
+     WindowText, &F::Button2Click, DoubleClick::Ignore},
+};
+
+// Level, name, caption, shortcut, flags, handler. "Hide" is never shown; its entries
+// exist for their shortcuts.
+constexpr MenuSpec<F> kMenu[] = {
+    {0, "KX1", "閉窓:&X", C + 'X', 0, &F::KX1Click},
+    {0, "KC1", "複写:&C", C + 'C', 0, &F::KC1Click},
+    {0, "Hide1", "Hide", 0, Hidden, nullptr},
+    {1, "up1", "up", C + vk::Up, Hidden, &F::up1Click},
+    {1, "down1", "down", C + vk::Down, Hidden, &F::down1Click},
+    {1, "left1", "left", C + vk::Left, Hidden, &F::left1Click},
+    {1, "right1", "right", C + vk::Right, Hidden, &F::right1Click},
+    {1, "def1", "def", C + vk::Home, 0, &F::def1Click},
+    {1, "close1", "close", C + vk::End, 0, &F::Button1Click},
+    {1, "close2", "close", vk::Escape, 0, &F::Button1Click},
+};
+
+}  // namespace
+
+void TForm3::BuildLayout() {
+    auto* label = new WrapLabel(this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(2, 2, 144, 32);
+    label->SetColor(color::Black);
+    label->SetFont(BinaryDigits);
+    label->SetCaption("0");
+    label->SetHint("２進数表示");
+    label->OnClick = [this] { Label1Click(); };
+    label1_ = label;
+
+    button1_ = AddButton(this, "Button1", {2, 34, 88, 18}, "閉じる:&X", "");
+    button1_->OnClick = [this] { Button1Click(); };
+    SetDefaultButton(button1_);
+
+    BuildControls<F>(*this, this, kControls);
+    Control("Panel1")->SetColor(QApplication::palette().color(QPalette::Button).rgb());
+}
+
+void TForm3::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, kMenu))); }
+
+Panel* TForm3::Control(const char* name) const {
+    return dynamic_cast<Panel*>(findChild<QWidget*>(QLatin1String(name)));
+}
+
+TForm3::TForm3() : Form(BorderStyle::None, true) {
+    setFont(MakeFont(WindowText));
+    SetColor(color::Teal);
+    SetClientSize(148, 54);
+    BuildLayout();
+    BuildMenu();
+    FormCreate();
+}
+
+TForm3::~TForm3() {
+    if (Form3 == this) Form3 = nullptr;
+}
+
+void TForm3::FormCreate() { BinaryWindowOpen = 1; }
+
+}  // namespace abacone
