@@ -1,6 +1,7 @@
 // Program entry: the application, the main window and the message loop.
 #include <QApplication>
 
+#include "functions/iform.h"
 #include "platform/application.h"
 #include "platform/qt_services.h"
 #include "ui/main/form1.h"
@@ -16,9 +17,12 @@ int main(int argc, char* argv[]) {
     abacone::TForm1 form1;
 
     // The value input dialog (IForm) is created here, right after the main window.
+    abacone::TIForm iform;
+    abacone::SetValueDialog(&iform);
 
     form1.show();
     QApplication::exec();
+    abacone::SetValueDialog(nullptr);
     abacone::SetMessages(nullptr);
     abacone::SetClipboard(nullptr);
     return 0;
