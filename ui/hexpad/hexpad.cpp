@@ -1,7 +1,26 @@
 #include "ui/hexpad/hexpad.h"
 
+#include <memory>
+
+#include "engine/calc_state.h"
+#include "platform/application.h"
+#include "ui/binwindow/main_metrics.h"
+#include "ui/binwindow/placement.h"
+#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/tform4.h"
+
 namespace abacone {
 
-void OpenHexPad() {}  // placeholder until the pad exists
+void OpenHexPad() {
+    if (State.ErrorLatched || State.EntryLength != 0 || Form4) return;
+    auto pad = std::make_unique<TForm4>();
+    Form4 = pad.get();
+    const WindowPoint at = HexPadPlace(CurrentMainMetrics(), pad->Height(), ScreenHeight());
+    pad->SetPosition(at.Left, at.Top);
+    pad->ShowModal();
+    Form4 = nullptr;
+    pad.reset();
+    HexPadOpen = 0;
+}
 
 }  // namespace abacone

@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <functional>
+#include <string>
+
+#include "platform/application.h"
+#include "tests/binwindow/aux_window_fixture.h"
+#include "ui/hexpad/hexpad.h"
+#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/tform4.h"
+
+namespace abacone {
+namespace {
+
+class HexPadWindowTest : public AuxWindowTest {
+protected:
+    // Opens the pad through the "Hex" panel and runs `inside` while it is up.
+    bool WhileOpen(const std::function<void(TForm4&)>& inside) {
+        return WhileModal([this] { Click(main->Control("Panel22")); },
+                          [&] {
+                              ASSERT_NE(Form4, nullptr);
+                              inside(*Form4);
+                          });
+    }
+    static std::string Shown(TForm4& pad) { return pad.Control("Label1")->Caption().toStdString(); }
+    // Clicks the digit keys for the characters of `digits`; '<' is the delete key.
+    static void ClickDigits(TForm4& pad, const std::string& digits) {
+        for (char c : digits) Click(Key(pad, c));
+    }
+    static Panel* Key(TForm4& pad, char c) {
+        if (c == '<') return pad.Control("Panel20");
+        const int index = c <= '9' ? c - '0' : c - 'A' + 10;
+        return pad.Control(("Panel" + std::to_string(4 + index)).c_str());
+    }
+};
+
+TEST_F(HexPadWindowTest, OpenedByThePanelAndTheShortcut) {
+    for (const auto& open : std::initializer_list<std::function<void()>>{
+             [&] { Click(main->Control("Panel22")); },
+             [&] { Press(main.get(), Qt::Key_H, Qt::ShiftModifier | Qt::ControlModifier); },
+         }) {
+        bool seen = false;
+        EXPECT_TRUE(WhileModal(open, [&] {
+            ASSERT_NE(Form4, nullptr);
+            seen = Form4->isVisible() && HexPadOpen == 1 && Shown(*Form4) == "0";
+            Form4->Close();
+        }));
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(Form4, nullptr);
+        EXPECT_EQ(HexPadOpen, 0);
+    }
+}
+
+TEST_F(HexPadWindowTest, RefusedDuringAnEntryAndInTheErrorState) {
+    for (const char* keys : {"5", "1/0="}) {
+        ResetEngine();
+        TypeOnMain(keys);
+        const std::string before = MainShows();
+        EXPECT_FALSE(WhileModal([&] { Click(main->Control("Panel22")); }, [] {})) << keys;
+        EXPECT_EQ(Form4, nullptr);
+        EXPECT_EQ(MainShows(), before);
+    }
+}
+
+TEST_F(HexPadWindowTest, ClickedDigitsAreEnteredAsDecimal) {
+    struct Case {
+        const char* digits;  // '<' is the delete key
+        const char* padShows;
+        const char* mainShows;
+    } cases[] = {
+        {"FFFFFFFF", "FFFFFFFF", "4294967295"},
+        {"123456789", "12345678", "305419896"},  // the ninth digit is ignored
+        {"0A", "0A", "10"},
+        {"<", "0", "0"},
+        {"7<", "0", "0"},
+        {"1F<E", "1E", "30"},
+        {"", "0", "0"},
+        {"000", "000", "0"},
+    };
+    for (const auto& c : cases) {
+        ResetEngine();
+        main->Render();
+        EXPECT_TRUE(WhileOpen([&](TForm4& pad) {
+            ClickDigits(pad, c.digits);
+            EXPECT_EQ(Shown(pad), c.padShows) << c.digits;
+            Click(pad.Control("Panel21"));  // Ent
+        }));
+        EXPECT_EQ(MainShows(), c.mainShows) << c.digits;
+        EXPECT_EQ(HexPadOpen, 0);
+    }
+}
+
+TEST_F(HexPadWindowTest, TheEnteredValueIsTypedAsOnTheKeypad) {
+    TypeOnMain("1+");
+    WhileOpen([&](TForm4& pad) {
+        ClickDigits(pad, "FF");
+        Press(&pad, Qt::Key_Return, {}, "\r");
+    });
+    TypeOnMain("0=");  // the entry goes on: 2550
+    EXPECT_EQ(MainShows(), "2551");
+}
+
+TEST_F(HexPadWindowTest, Keyboard) {
+    struct Stroke {
+        int key;
+        const char* text;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Stroke> strokes;
+        const char* shows;
+    } cases[] = {
+        {"letters in both cases", {{Qt::Key_A, "a"}, {Qt::Key_A, "A"}, {Qt::Key_F, "f"}}, "AAF"},
+        {"digits", {{Qt::Key_0, "0"}, {Qt::Key_9, "9"}}, "09"},
+        {"keypad operators", {{Qt::Key_Slash, "/"}, {Qt::Key_Asterisk, "*"}, {Qt::Key_Minus, "-"},
+                              {Qt::Key_Plus, "+"}, {Qt::Key_Period, "."}}, "ABCDE"},
+        {"blank and comma", {{Qt::Key_Space, " "}, {Qt::Key_Comma, ","}}, "FF"},
+        {"six-key block", {{Qt::Key_Insert, ""}, {Qt::Key_Home, ""}, {Qt::Key_PageUp, ""},
+                           {Qt::Key_Delete, ""}, {Qt::Key_End, ""}, {Qt::Key_PageDown, ""}}, "ABCDEF"},
+        {"F1 to F6", {{Qt::Key_F1, ""}, {Qt::Key_F2, ""}, {Qt::Key_F3, ""}, {Qt::Key_F4, ""},
+                      {Qt::Key_F5, ""}, {Qt::Key_F6, ""}}, "ABCDEF"},
+        {"F7 to F12", {{Qt::Key_F7, ""}, {Qt::Key_F8, ""}, {Qt::Key_F9, ""}, {Qt::Key_F10, ""},
+                       {Qt::Key_F11, ""}, {Qt::Key_F12, ""}}, "ABCDEF"},
+        {"other characters", {{Qt::Key_G, "g"}, {Qt::Key_Equal, "="}, {Qt::Key_X, "x"}}, "0"},
+        {"Left deletes", {{Qt::Key_1, "1"}, {Qt::Key_2, "2"}, {Qt::Key_Left, ""}}, "1"},
+        {"backspace deletes once", {{Qt::Key_1, "1"}, {Qt::Key_2, "2"}, {Qt::Key_Backspace, "\b"}}, "1"},
+        {"deleting on an empty pad", {{Qt::Key_Backspace, "\b"}, {Qt::Key_Left, ""}}, "0"},
+    };
+    for (const auto& c : cases) {
+        WhileOpen([&](TForm4& pad) {
+            for (const Stroke& s : c.strokes) Press(&pad, s.key, {}, QString::fromLatin1(s.text));
+            EXPECT_EQ(Shown(pad), c.shows) << c.what;
+            pad.Close();
+        });
+    }
+}
+
+TEST_F(HexPadWindowTest, ClosingLeavesTheMainEntryUnchanged) {
+    struct Closer {
+        const char* what;
+        std::function<void(TForm4&)> close;
+    } closers[] = {
+        {"Esc", [](TForm4& p) { Press(&p, Qt::Key_Escape, {}, "\x1b"); }},
+        {"Ctrl+X", [](TForm4& p) { Press(&p, Qt::Key_X, Qt::ControlModifier, "\x18"); }},
+        {"Ctrl+End", [](TForm4& p) { Press(&p, Qt::Key_End, Qt::ControlModifier); }},
+        {"close panel", [](TForm4& p) { Click(p.Control("Panel1")); }},
+        {"losing the activation", [](TForm4&) { HexPadClose(); }},
+    };
+    for (const auto& c : closers) {
+        ResetEngine();
+        TypeOnMain("42=");
+        EXPECT_TRUE(WhileOpen([&](TForm4& pad) {
+            ClickDigits(pad, "FF");
+            c.close(pad);
+        })) << c.what;
+        EXPECT_EQ(MainShows(), "42") << c.what;
+        EXPECT_EQ(State.EntryLength, 0) << c.what;
+        EXPECT_EQ(HexPadOpen, 0) << c.what;
+    }
+}
+
+TEST_F(HexPadWindowTest, CopiesTheTypedDigitsAndMarksTheMainIndicator) {
+    WhileOpen([&](TForm4& pad) {
+        Click(pad.Control("Panel2"));
+        EXPECT_EQ(Copied(), "0x0");
+        ClickDigits(pad, "1F");
+        for (const auto& copy : std::initializer_list<std::function<void()>>{
+                 [&] { Click(pad.Control("Panel2")); },
+                 [&] { Click(pad.Control("Label1")); },
+                 [&] { Press(&pad, Qt::Key_C, Qt::ControlModifier, "\x03"); },
+                 [&] { Press(&pad, Qt::Key_H, Qt::ControlModifier, "\x08"); },
+             }) {
+            clipboard.Clear();
+            copy();
+            EXPECT_EQ(Copied(), "0x1F");
+        }
+        EXPECT_EQ(Shown(pad), "1F");  // Ctrl+H is not a backspace here
+        EXPECT_EQ(main->Control("Label2")->Caption().toStdString(), "+C");
+        pad.Close();
+    });
+}
+
+TEST_F(HexPadWindowTest, DoubleClicksCountTwice) {
+    WhileOpen([&](TForm4& pad) {
+        DoubleClick(Key(pad, '7'));
+        EXPECT_EQ(Shown(pad), "77");
+        ClickDigits(pad, "AB");
+        DoubleClick(Key(pad, '<'));
+        EXPECT_EQ(Shown(pad), "77");
+        pad.Close();
+    });
+}
+
+TEST_F(HexPadWindowTest, EachOpeningStartsEmpty) {
+    WhileOpen([&](TForm4& pad) {
+        ClickDigits(pad, "12");
+        pad.Close();
+    });
+    WhileOpen([&](TForm4& pad) {
+        EXPECT_EQ(Shown(pad), "0");
+        EXPECT_STREQ(HexDigits, "0");
+        pad.Close();
+    });
+}
+
+TEST_F(HexPadWindowTest, PlacedOverTheKeypadAndKeptOnTheScreen) {
+    const int rows = main->Height() - main->ClientHeight() + 16 + 12 - 1;
+    WhileOpen([&](TForm4& pad) {
+        EXPECT_EQ(pad.Left(), main->Left() + 4);
+        EXPECT_EQ(pad.Top(), main->Top() + rows);
+        pad.Close();
+    });
+    main->SetPosition(10, ScreenHeight() - rows - 20);
+    WhileOpen([&](TForm4& pad) {
+        EXPECT_EQ(pad.Top(), ScreenHeight() - 64);
+        pad.Close();
+    });
+}
+
+TEST_F(HexPadWindowTest, LaidOutAsDesigned) {
+    WhileOpen([&](TForm4& pad) {
+        EXPECT_EQ(pad.ClientWidth(), 152);
+        EXPECT_EQ(pad.ClientHeight(), 64);
+        EXPECT_EQ(pad.Border(), BorderStyle::None);
+        EXPECT_TRUE(pad.StayOnTop());
+        EXPECT_EQ(pad.toolTip().toStdString(), "16進数入力");
+        struct Expected {
+            const char* name;
+            QRect box;  // in the pad's client coordinates
+            const char* caption;
+            const char* hint;
+        } controls[] = {
+            {"Label3", {8, 0, 120, 12}, "16進数入力パッド", ""},
+            {"Label1", {0, 12, 135, 12}, "0", ""},
+            {"Label2", {137, 12, 16, 12}, "h", ""},
+            {"Panel4", {0, 24, 16, 12}, "0", "0000"},
+            {"Panel11", {112, 24, 16, 12}, "7", "0111"},
+            {"Panel12", {0, 36, 16, 12}, "8", "1000"},
+            {"Panel14", {32, 36, 16, 12}, "A", "1010"},
+            {"Panel19", {112, 36, 16, 12}, "F", "1111"},
+            {"Panel20", {128, 24, 24, 12}, "←", "削除"},
+            {"Panel21", {128, 36, 24, 12}, "Ent", "入力"},
+            {"Panel1", {0, 51, 88, 13}, "閉じる", "１０進数入力に戻る"},
+            {"Panel2", {88, 51, 64, 13}, "複写", "16進数で複写"},
+        };
+        for (const auto& e : controls) {
+            Panel* p = pad.Control(e.name);
+            ASSERT_NE(p, nullptr) << e.name;
+            EXPECT_EQ(QRect(p->mapTo(&pad, QPoint(0, 0)), p->size()), e.box) << e.name;
+            EXPECT_EQ(p->Caption().toStdString(), e.caption) << e.name;
+            EXPECT_EQ(p->Hint().toStdString(), e.hint) << e.name;
+        }
+        EXPECT_EQ(pad.Control("Panel14")->Color(), color::Navy);
+        EXPECT_EQ(pad.Control("Panel14")->font().pixelSize(), 12);
+        EXPECT_EQ(pad.Control("Panel2")->Color(), color::Silver);
+        EXPECT_TRUE(pad.Control("Label2")->font().italic());
+        PopupMenu* menu = pad.Menu();
+        ASSERT_NE(menu, nullptr);
+        std::string shown;
+        for (std::size_t i = 0; i < menu->Items().size(); ++i)
+            if (menu->Shown(i)) shown += menu->Items()[i].Name + " ";
+        EXPECT_EQ(shown, "KC1 K16H1 N1 KX1 ");
+        pad.Close();
+    });
+}
+
+TEST_F(HexPadWindowTest, DraggedByTheBackgroundAndItsLabels) {
+    // A press on `control`; the move and the release go to the pad, which holds the
+    // mouse while it is dragged.
+    auto pressAndMove = [](TForm4& pad, QWidget* control) {
+        const QPoint start = pad.pos();
+        QTest::mousePress(control, Qt::LeftButton, {}, QPoint(3, 3));
+        const QPoint to = control->mapTo(&pad, QPoint(13, 8));
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(pad.mapToGlobal(to)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(&pad, &move);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(to), QPointF(pad.mapToGlobal(to)), Qt::LeftButton,
+                       Qt::NoButton, {});
+        QApplication::sendEvent(&pad, &up);
+        return pad.pos() - start;
+    };
+    WhileOpen([&](TForm4& pad) {
+        EXPECT_EQ(pressAndMove(pad, &pad), QPoint(10, 5));
+        EXPECT_EQ(pressAndMove(pad, pad.Control("Label2")), QPoint(10, 5));
+        EXPECT_EQ(pressAndMove(pad, pad.Control("Label3")), QPoint(10, 5));
+        EXPECT_EQ(pressAndMove(pad, pad.Control("Label1")), QPoint(0, 0));  // the display copies
+        EXPECT_EQ(pressAndMove(pad, pad.Control("Panel14")), QPoint(0, 0));
+        pad.Close();
+    });
+}
+
+}  // namespace
+}  // namespace abacone

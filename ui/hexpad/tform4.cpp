@@ -1,0 +1,40 @@
+#include <QEvent>
+
+#include "platform/application.h"
+#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/tform4.h"
+
+namespace abacone {
+
+void TForm4::Render() { label1_->SetCaption(HexPadLabel1); }
+
+void TForm4::Active() { HexPadReset(); }
+void TForm4::Key_Down(int key) { HexPadKeyDown(key); }
+void TForm4::Key_Press(char32_t key) { HexPadKeyPress(static_cast<int>(key)); }
+void TForm4::Panel3Click(Panel* sender) { HexPadAddDigit(sender->Caption().front().unicode()); }
+void TForm4::Panel19Click(Panel* sender) { HexPadAddDigit(sender->property("tag").toInt()); }
+void TForm4::Panel20Click() { HexPadEnter(); }
+void TForm4::Panel1Click() { HexPadClose(); }
+void TForm4::Panel2Click() { HexPadCopy(); }
+void TForm4::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
+
+bool TForm4::KeyDown(const KeyStroke& stroke) {
+    Key_Down(stroke.Vk);
+    return false;
+}
+
+void TForm4::KeyPress(char32_t& key) { Key_Press(key); }
+void TForm4::MouseDown(Qt::MouseButton button, QPoint globalPos) { FormMouseDown(button, globalPos); }
+
+void TForm4::AfterEvent() {
+    Render();
+    // A copy marks the main window's operator indicator: show it now, not after the pad.
+    if (Form* main = MainForm(); main && main != this) main->Run({});
+}
+
+bool TForm4::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Run([this] { Active(); });
+    return Form::event(event);
+}
+
+}  // namespace abacone
