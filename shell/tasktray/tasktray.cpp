@@ -197,12 +197,10 @@ void TTaskTray::FillTip() {
 void TTaskTray::FillIcon() { iconData_.ApplicationIcon = icon_.isNull(); }
 
 void TTaskTray::TrayHostChanged() {
+    // Qt's icon docks again by itself when a notification area appears or restarts; the
+    // add below only shows it if it was not shown and tells whether an area is there now.
     registered_ = false;
-    if (loaded_ && QSystemTrayIcon::isSystemTrayAvailable()) {
-        // Undocked first, so that a restarted notification area gets a fresh icon.
-        ShellNotify(TrayAction::Delete);
-        AddIcon();
-    }
+    if (loaded_) AddIcon();
     if (OnAvailabilityChanged) Guarded([&] { OnAvailabilityChanged(this); });
 }
 

@@ -1,0 +1,204 @@
+#include "tests/e2e/e2e_shell_session.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#ifndef ABACONE_E2E_SOURCE_DIR
+#define ABACONE_E2E_SOURCE_DIR "."
+#endif
+
+namespace abacone::e2e {
+namespace {
+
+// Reads from `fd` until a newline, the end, or 20 seconds without news; the server and
+// the window manager each write one line when they are ready.
+std::string ReadLine(int fd) {
+    std::string line;
+    pollfd p{fd, POLLIN, 0};
+    while (poll(&p, 1, 20000) > 0) {
+        char c;
+        const ssize_t n = read(fd, &c, 1);
+        if (n == 1 && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (n < 0 && errno == EAGAIN) continue;
+        break;
+    }
+    return line;
+}
+
+void EndProcess(pid_t& pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    pid = -1;
+}
+
+}  // namespace
+
+std::string SourceDir() { return ABACONE_E2E_SOURCE_DIR; }
+
+XSession::XSession(Options options) {
+    int ready[2];
+    if (pipe(ready) != 0) {
+        problem_ = "pipe";
+        return;
+    }
+    // -displayfd: the server picks a free display and writes its number when it listens.
+    const std::string screen = std::to_string(options.Width) + "x" + std::to_string(options.Height) + "x24";
+    server_ = SpawnWith({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", screen,
+                         "-nolisten", "tcp"},
+                        ready[1]);
+    close(ready[1]);
+    const std::string number = ReadLine(ready[0]);
+    close(ready[0]);
+    if (server_ <= 0 || number.empty()) {
+        problem_ = "Xvfb did not start";
+        EndProcess(server_);
+        return;
+    }
+    display_ = ":" + number;
+
+    if (options.WindowManager) {
+        // openbox runs its start-up command once it manages the screen; it passes no
+        // descriptors on, so the word comes through a named pipe.
+        char dir[] = "/tmp/abacone-e2e-XXXXXX";
+        if (!mkdtemp(dir)) return;
+        const std::string fifo = std::string(dir) + "/ready";
+        mkfifo(fifo.c_str(), 0600);
+        const int fd = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        windowManager_ = SpawnWith({"openbox", "--startup", "sh -c 'echo ready > " + fifo + "'"}, -1);
+        const bool up = ReadLine(fd) == "ready";
+        close(fd);
+        unlink(fifo.c_str());
+        rmdir(dir);
+        if (!up) {
+            problem_ = "openbox did not start";
+            display_.clear();
+            return;
+        }
+    }
+    if (options.TrayHost && !StartTrayHost()) {
+        problem_ = "tint2 did not start";
+        display_.clear();
+    }
+}
+
+XSession::~XSession() {
+    for (pid_t& pid : others_) EndProcess(pid);
+    EndProcess(tray_);
+    EndProcess(windowManager_);
+    EndProcess(server_);
+}
+
+bool XSession::StartTrayHost() {
+    if (tray_ > 0) return true;
+    tray_ = SpawnWith({"tint2", "-c", SourceDir() + "/e2e_shell_tint2rc"}, -1);
+    if (tray_ <= 0) return false;
+    // The panel has docked its notification area once it owns the tray selection.
+    return WaitUntil([&] { return TrayOwned(); }, std::chrono::seconds(10));
+}
+
+bool XSession::TrayOwned() const {
+    xcb_connection_t* c = xcb_connect(display_.c_str(), nullptr);
+    bool owned = false;
+    if (!xcb_connection_has_error(c)) {
+        const char name[] = "_NET_SYSTEM_TRAY_S0";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+        if (atom) {
+            xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+                c, xcb_get_selection_owner(c, atom->atom), nullptr);
+            owned = owner && owner->owner != XCB_NONE;
+            std::free(owner);
+            std::free(atom);
+        }
+    }
+    xcb_disconnect(c);
+    return owned;
+}
+
+void XSession::StopTrayHost() { EndProcess(tray_); }
+
+pid_t XSession::Spawn(const std::vector<std::string>& argv) {
+    const pid_t pid = SpawnWith(argv, -1);
+    if (pid > 0) others_.push_back(pid);
+    return pid;
+}
+
+void XSession::Kill(pid_t pid) {
+    for (pid_t& p : others_) {
+        if (p == pid) EndProcess(p);
+    }
+}
+
+pid_t XSession::SpawnWith(const std::vector<std::string>& argv, int keepFd) const {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    if (!display_.empty()) setenv("DISPLAY", display_.c_str(), 1);
+    const int null = open("/dev/null", O_RDWR);
+    dup2(null, 0);
+    if (!std::getenv("ABACONE_E2E_VERBOSE")) {
+        dup2(null, 1);
+        dup2(null, 2);
+    }
+    for (int fd = 3; fd < 256; ++fd) {
+        if (fd != keepFd) close(fd);
+    }
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+std::string XSession::Run(const std::vector<std::string>& argv, int* status) const {
+    int out[2];
+    if (pipe(out) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!display_.empty()) setenv("DISPLAY", display_.c_str(), 1);
+        dup2(out[1], 1);
+        const int null = open("/dev/null", O_RDWR);
+        dup2(null, 0);
+        dup2(null, 2);
+        for (int fd = 3; fd < 256; ++fd) close(fd);
+        std::vector<char*> args;
+        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    int st = 0;
+    waitpid(pid, &st, 0);
+    if (status) *status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return text;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+}  // namespace abacone::e2e
