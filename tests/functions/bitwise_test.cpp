@@ -62,20 +62,16 @@ TEST_F(BitwiseTest, TitlesAndPrompts) {
                  {FunctionOr, "Or X", "Or X Error"},
                  {FunctionXor, "Exor X", "Exor X Error"}};
     for (const auto& c : cases) {
-        FakeDialog fresh;
-        FakeMessages boxes;
-        SetValueDialog(&fresh);
-        SetMessages(&boxes);
-        ResetEngine();
-        fresh.Type("300000000");
+        Fresh();
+        dialog.Type("300000000");
         c.Function();
-        ASSERT_EQ(fresh.Calls().size(), 1u);
-        EXPECT_EQ(fresh.Calls()[0].Title, c.Title);
-        EXPECT_EQ(fresh.Calls()[0].Prompt, "X を入力");
-        ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].Title, c.ErrorTitle);
-        EXPECT_EQ(boxes.Boxes()[0].Text, Range);
-        EXPECT_EQ(boxes.Boxes()[0].Icon, MessageIcon::Exclamation);
+        ASSERT_EQ(dialog.Calls().size(), 1u);
+        EXPECT_EQ(dialog.Calls()[0].Title, c.Title);
+        EXPECT_EQ(dialog.Calls()[0].Prompt, "X を入力");
+        ASSERT_EQ(messages.Boxes().size(), 1u);
+        EXPECT_EQ(messages.Boxes()[0].Title, c.ErrorTitle);
+        EXPECT_EQ(messages.Boxes()[0].Text, Range);
+        EXPECT_EQ(messages.Boxes()[0].Icon, MessageIcon::Exclamation);
     }
 }
 
@@ -94,18 +90,14 @@ TEST_F(BitwiseTest, OutOfRangeOperandsAreRefused) {
         {"12=", "1e5000", 1},
     };
     for (const auto& c : cases) {
-        FakeDialog fresh;
-        FakeMessages boxes;
-        SetValueDialog(&fresh);
-        SetMessages(&boxes);
-        ResetEngine();
+        Fresh();
         Keys(c.Before);
         const std::string shown = Label1Text();
         const CalcValue accumulator = State.Accumulator;
-        fresh.Type(c.Typed);
+        dialog.Type(c.Typed);
         FunctionAnd();
-        EXPECT_EQ(fresh.Calls().size(), c.DialogsShown) << c.Before << " with " << c.Typed;
-        ASSERT_EQ(boxes.Boxes().size(), 1u) << c.Before << " with " << c.Typed;
+        EXPECT_EQ(dialog.Calls().size(), c.DialogsShown) << c.Before << " with " << c.Typed;
+        ASSERT_EQ(messages.Boxes().size(), 1u) << c.Before << " with " << c.Typed;
         EXPECT_EQ(Label1Text(), shown);
         EXPECT_EQ(State.Accumulator, accumulator);
         EXPECT_EQ(State.PendingOperator, OpDone);

@@ -63,6 +63,12 @@ protected:
         SetValueDialog(nullptr);
         SetMessages(nullptr);
     }
+    // A new case in a table: a reset engine, no queued answers, nothing recorded.
+    void Fresh() {
+        ResetEngine();
+        dialog = FakeDialog{};
+        messages = FakeMessages{};
+    }
 
     // Plays calculator keys: digits and ".", the four operators, "=".
     static void Keys(std::string_view keys) {

@@ -112,26 +112,6 @@ TEST_F(IFormTest, RightClickOpensNoMenu) {
     });
 }
 
-TEST_F(IFormTest, Layout) {
-    EXPECT_EQ(dialog.ClientWidth(), 164);
-    EXPECT_EQ(dialog.ClientHeight(), 68);
-    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-    struct Case {
-        const char* Name;
-        QRect Box;
-    } cases[] = {{"Panel1", {0, 0, 164, 68}},  {"Edit1", {2, 30, 160, 18}},
-                 {"Button1", {2, 48, 80, 18}}, {"Button2", {82, 48, 80, 18}}};
-    for (const auto& c : cases) {
-        auto* w = dialog.findChild<QWidget*>(c.Name);
-        ASSERT_NE(w, nullptr) << c.Name;
-        EXPECT_EQ(w->geometry(), c.Box) << c.Name;
-    }
-    EXPECT_EQ(dialog.Label1()->pos(), QPoint(2, 2));
-    EXPECT_EQ(dialog.Label2()->pos(), QPoint(2, 16));
-    EXPECT_EQ(dialog.Edit1()->maxLength(), 32);
-}
-
 // The real main window over the real dialog: keys posted before the dialog exists must
 // reach its edit box, and the dialog sits on the main window's hexadecimal line.
 class TypeAheadTest : public ::testing::Test {

@@ -46,7 +46,7 @@ TEST_F(ScientificTest, ResultsAreTypedIntoTheEntry) {
         {"underflow enters 0", FunctionPow, {"2", "-20000"}, ""},
     };
     for (const auto& c : cases) {
-        ResetEngine();
+        Fresh();
         for (const auto& t : c.Typed) dialog.Type(t);
         c.Function();
         EXPECT_EQ(Entry(), c.Entry) << c.Name;
@@ -68,16 +68,14 @@ TEST_F(ScientificTest, DialogTitlesAndPrompts) {
         {FunctionPow, {{"X の Y 乗", "X を入力"}, {"X の Y 乗", "Y を入力"}}},
     };
     for (const auto& c : cases) {
-        FakeDialog fresh;
-        SetValueDialog(&fresh);
-        ResetEngine();
-        fresh.Type("2");
-        fresh.Type("2");
+        Fresh();
+        dialog.Type("2");
+        dialog.Type("2");
         c.Function();
-        ASSERT_EQ(fresh.Calls().size(), c.Calls.size()) << c.Calls[0].Title;
+        ASSERT_EQ(dialog.Calls().size(), c.Calls.size()) << c.Calls[0].Title;
         for (std::size_t i = 0; i < c.Calls.size(); ++i) {
-            EXPECT_EQ(fresh.Calls()[i].Title, c.Calls[i].Title);
-            EXPECT_EQ(fresh.Calls()[i].Prompt, c.Calls[i].Prompt);
+            EXPECT_EQ(dialog.Calls()[i].Title, c.Calls[i].Title);
+            EXPECT_EQ(dialog.Calls()[i].Prompt, c.Calls[i].Prompt);
         }
     }
 }
@@ -123,19 +121,15 @@ TEST_F(ScientificTest, RefusalsShowOneBoxAndTouchNothing) {
         {"ln overflow", FunctionLn, {"1e5000"}, "ln X Error", Range, 1},
     };
     for (const auto& c : cases) {
-        FakeDialog fresh;
-        FakeMessages boxes;
-        SetValueDialog(&fresh);
-        SetMessages(&boxes);
-        ResetEngine();
+        Fresh();
         Keys("7+");
-        for (const auto& t : c.Typed) fresh.Type(t);
+        for (const auto& t : c.Typed) dialog.Type(t);
         c.Function();
-        EXPECT_EQ(fresh.Calls().size(), c.DialogsShown) << c.Name;
-        ASSERT_EQ(boxes.Boxes().size(), 1u) << c.Name;
-        EXPECT_EQ(boxes.Boxes()[0].Title, c.Title) << c.Name;
-        EXPECT_EQ(boxes.Boxes()[0].Text, c.Text) << c.Name;
-        EXPECT_EQ(boxes.Boxes()[0].Icon, MessageIcon::Exclamation) << c.Name;
+        EXPECT_EQ(dialog.Calls().size(), c.DialogsShown) << c.Name;
+        ASSERT_EQ(messages.Boxes().size(), 1u) << c.Name;
+        EXPECT_EQ(messages.Boxes()[0].Title, c.Title) << c.Name;
+        EXPECT_EQ(messages.Boxes()[0].Text, c.Text) << c.Name;
+        EXPECT_EQ(messages.Boxes()[0].Icon, MessageIcon::Exclamation) << c.Name;
         EXPECT_EQ(State.EntryLength, 0) << c.Name;
         EXPECT_EQ(State.Accumulator, 7) << c.Name;
         EXPECT_EQ(State.PendingOperator, OpAdd) << c.Name;
