@@ -1,4 +1,5 @@
 #include <QEvent>
+#include <utility>
 
 #include "platform/application.h"
 #include "ui/hexpad/hexpad_logic.h"
@@ -8,7 +9,12 @@ namespace abacone {
 
 void TForm4::Render() { label1_->SetCaption(HexPadLabel1); }
 
-void TForm4::Active() { HexPadReset(); }
+// The pad only becomes active again after the application lost the activation, which
+// closes it; so only the first activation counts. On systems that hand the activation
+// to the blocked main window and back on a click there, the typed digits stay.
+void TForm4::Active() {
+    if (!std::exchange(activated_, true)) HexPadReset();
+}
 void TForm4::Key_Down(int key) { HexPadKeyDown(key); }
 void TForm4::Key_Press(char32_t key) { HexPadKeyPress(static_cast<int>(key)); }
 void TForm4::Panel3Click(Panel* sender) { HexPadAddDigit(sender->Caption().front().unicode()); }

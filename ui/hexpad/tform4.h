@@ -41,6 +41,7 @@ private:
     void BuildMenu();
 
     Panel* label1_ = nullptr;
+    bool activated_ = false;
 };
 
 // The open pad; nullptr while it is closed.
