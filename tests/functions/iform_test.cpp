@@ -119,7 +119,6 @@ protected:
     void SetUp() override {
         ResetEngine();
         SetValueDialog(&dialog);
-        main.SetPosition(200, 150);
         main.show();
     }
     void TearDown() override {
@@ -173,15 +172,16 @@ TEST_F(TypeAheadTest, DialogLiesOnTheHexLineAndCancelLeavesTheEngine) {
     Post(Qt::Key_7, {}, "7");
     Post(Qt::Key_Plus, {}, "+");
     Post(Qt::Key_T, Qt::ShiftModifier | Qt::ControlModifier);
-    QPoint at;
-    QTimer::singleShot(0, [&] {
+    QPoint at, expected;
+    QMetaObject::invokeMethod(&main, [&] {
         at = dialog.pos();
+        const int border = (main.Width() - main.ClientWidth()) / 2;
+        expected = QPoint(main.Left(), main.Top() + main.Height() - main.ClientHeight() - border + 16);
         QTest::keyClicks(dialog.Edit1(), "90");
         QTest::keyClick(dialog.Edit1(), Qt::Key_Escape);
-    });
-    QCoreApplication::processEvents();
-    const int border = (main.Width() - main.ClientWidth()) / 2;
-    EXPECT_EQ(at, QPoint(main.Left(), main.Top() + main.Height() - main.ClientHeight() - border + 16));
+    }, Qt::QueuedConnection);
+    Run();
+    EXPECT_EQ(at, expected);
     EXPECT_EQ(main.Control("Label1")->Caption().toStdString(), "7");
     EXPECT_EQ(State.EntryLength, 0);
 }
