@@ -181,9 +181,10 @@ TEST_F(HexPadWindowTest, DoubleClicksCountTwice) {
 
 TEST_F(HexPadWindowTest, EachOpeningStartsEmpty) {
     WhileOpen([&](TForm4& pad) {
-        ClickDigits(pad, "12");
         // Handing the activation to the blocked main window and back keeps the digits.
         QEvent away(QEvent::WindowDeactivate), back(QEvent::WindowActivate);
+        QApplication::sendEvent(&pad, &back);
+        ClickDigits(pad, "12");
         QApplication::sendEvent(&pad, &away);
         QApplication::sendEvent(&pad, &back);
         EXPECT_EQ(Shown(pad), "12");
