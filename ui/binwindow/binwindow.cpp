@@ -19,12 +19,13 @@ void OpenBinaryWindow() {
     const WindowPoint at = BinaryWindowOpenPlace(CurrentMainMetrics());
     window->SetPosition(at.Left, at.Top);
     BinaryWindowHeight = window->Height();
-    // The main window keeps its own stay-on-top flag across the modal run, so there is
-    // nothing to restore afterwards.
+    // The main window keeps its own stay-on-top flag across the modal run; what needs
+    // restoring afterwards is only the activation.
     window->ShowModal();
     Form3 = nullptr;
     window.reset();
     BinaryWindowOpen = 0;
+    ReturnToMainWindow();
 }
 
 Form* BinaryWindowForm() { return Form3; }

@@ -1,5 +1,7 @@
 #include "ui/binwindow/main_metrics.h"
 
+#include <QGuiApplication>
+
 #include "platform/application.h"
 #include "platform/form.h"
 
@@ -7,7 +9,7 @@ namespace abacone {
 namespace {
 
 int ChildHeight(const Form& form, const char* name) {
-    const QWidget* child = form.findChild<QWidget*>(QLatin1String(name));
+    const QWidget* child = form.findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
     return child ? child->height() : 0;
 }
 
@@ -18,6 +20,12 @@ MainWindowMetrics CurrentMainMetrics() {
     if (!main) return {};
     return {main->Left(), main->Top(), main->Height(), main->ClientHeight(),
             ChildHeight(*main, "Label1"), ChildHeight(*main, "Label3")};
+}
+
+void ReturnToMainWindow() {
+    Form* main = MainForm();
+    if (main && main->isVisible() && QGuiApplication::applicationState() == Qt::ApplicationActive)
+        main->activateWindow();
 }
 
 }  // namespace abacone

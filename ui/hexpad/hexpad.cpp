@@ -21,6 +21,7 @@ void OpenHexPad() {
     Form4 = nullptr;
     pad.reset();
     HexPadOpen = 0;
+    ReturnToMainWindow();
 }
 
 }  // namespace abacone
