@@ -2,26 +2,97 @@
 
 #include "platform/application.h"
 #include "platform/form.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "shell/lifecycle.h"
+#include "shell/placement.h"
+#include "shell/shell_state.h"
 
 namespace abacone {
+namespace {
 
-// Placement and display modes arrive with the window-placement work; until then these
-// commands leave the window as it is.
-void MoveToBottomRight() {}
-void MoveToBottomLeft() {}
-void MoveToTopRight() {}
-void MoveToTopLeft() {}
-void MoveToCentre() {}
-void NudgeUp() {}
-void NudgeDown() {}
-void NudgeLeft() {}
-void NudgeRight() {}
-void ToggleStayOnTop() {}
-void ToggleCaption() {}
-void ToggleExtendedKeypad() {}
-void ToggleAttachMode() {}
-void ShowAbout() {}
-void MinimiseCalculator() {}
+void JumpTo(Jump jump) {
+    Form* main = ShellMainForm();
+    if (!main) return;
+    const WindowPoint at = JumpPlace(jump, main->Width(), main->Height(), {ScreenWidth(), ScreenHeight()});
+    main->SetPosition(at.Left, at.Top);
+}
+
+void Nudge(NudgeDirection direction) {
+    Form* main = ShellMainForm();
+    if (!main) return;
+    const WindowPoint at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(),
+                                       direction, ScreenWidth(), ScreenHeight());
+    main->SetPosition(at.Left, at.Top);
+}
+
+constexpr char AboutText[] =
+    "Abacone for Win.2kPro./NT4WS/9x\r"
+    "\tversion 1.23\r"
+    "\r"
+    "Abacone contributors";
+
+}  // namespace
+
+void MoveToBottomRight() { JumpTo(Jump::BottomRight); }
+void MoveToBottomLeft() { JumpTo(Jump::BottomLeft); }
+void MoveToTopRight() { JumpTo(Jump::TopRight); }
+void MoveToTopLeft() { JumpTo(Jump::TopLeft); }
+void MoveToCentre() { JumpTo(Jump::Centre); }
+void NudgeUp() { Nudge(NudgeDirection::Up); }
+void NudgeDown() { Nudge(NudgeDirection::Down); }
+void NudgeLeft() { Nudge(NudgeDirection::Left); }
+void NudgeRight() { Nudge(NudgeDirection::Right); }
+
+void ToggleStayOnTop() {
+    Form* main = ShellMainForm();
+    if (!main || MenuMark("AttachWin")) return;  // the attach mode needs it on
+    const bool on = !MenuMark("MTop");
+    SetMenuMark("MTop", on);
+    main->SetStayOnTop(on);
+    Resize_Event();  // the window was shown anew: no taskbar button again
+}
+
+void ToggleCaption() {
+    Form* main = ShellMainForm();
+    if (!main) return;
+    const bool on = !MenuMark("MCapt");
+    SetMenuMark("MCapt", on);
+    main->SetBorderStyle(on ? BorderStyle::Single : BorderStyle::None);
+    Resize_Event();
+}
+
+void ToggleExtendedKeypad() {
+    Form* main = ShellMainForm();
+    if (!main) return;
+    if (ExtendedKeypad == 0) {
+        main->SetClientHeight(ExtendedClientHeight);
+        ActiveClientHeight = ExtendedClientHeight;
+        ExtendedKeypad = 1;
+        main->SetTop(ExtendedKeypadTop(main->Top(), main->Height(), ScreenHeight()));
+    } else {
+        main->SetClientHeight(CompactClientHeight);
+        ActiveClientHeight = CompactClientHeight;
+        ExtendedKeypad = 0;
+    }
+}
+
+void ToggleAttachMode() {
+    Timer* timer = Timer1();
+    if (!timer || !MenuMark("MTop")) return;
+    if (MenuMark("AttachWin")) {
+        timer->SetEnabled(false);
+        SetMenuMark("AttachWin", false);
+        MoveToBottomRight();
+    } else {
+        SetMenuMark("AttachWin", true);
+        timer->SetEnabled(true);
+    }
+}
+
+void ShowAbout() { Messages().Show("About me", AboutText, MessageIcon::Information); }
+
+void MinimiseCalculator() { KQ1Click(); }
 
 void ExitCalculator() {
     if (Form* main = MainForm()) main->Close();

@@ -4,6 +4,7 @@
 #include "functions/iform.h"
 #include "platform/application.h"
 #include "platform/qt_services.h"
+#include "shell/lifecycle.h"
 #include "ui/main/form1.h"
 
 int main(int argc, char* argv[]) {
@@ -14,13 +15,14 @@ int main(int argc, char* argv[]) {
     abacone::SetClipboard(&clipboard);
     abacone::SetMessages(&messages);
 
+    abacone::UseCommandLine();
     abacone::TForm1 form1;
 
     // The value input dialog (IForm) is created here, right after the main window.
     abacone::TIForm iform;
     abacone::SetValueDialog(&iform);
 
-    form1.show();
+    // Start-up (StartShell) has shown the window, unless it was started hidden.
     QApplication::exec();
     abacone::SetValueDialog(nullptr);
     abacone::SetMessages(nullptr);

@@ -15,3 +15,11 @@ add_library(abacone_tasktray STATIC
 )
 target_include_directories(abacone_tasktray PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(abacone_tasktray PUBLIC Qt6::Widgets abacone_os abacone_services)
+
+# The shell over the windows: start-up, activation, the tray icon's part, attach mode.
+add_library(abacone_shell STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/lifecycle.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/attach_mode.cpp
+)
+target_link_libraries(abacone_shell PUBLIC
+  abacone_tasktray abacone_os abacone_binwindow abacone_hexpad abacone_platform abacone_engine)

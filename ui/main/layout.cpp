@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "shell/lifecycle.h"
 #include "ui/main/form1.h"
 
 namespace abacone {
@@ -131,6 +132,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
     SetClientHeight(76);
     SetStayOnTop(true);
+    StartShell(*this);
 }
 
 }  // namespace abacone

@@ -1,0 +1,61 @@
+// The attach-mode timer: while the user works in another program, the shrunken
+// calculator sits on the foreground window's top-left corner, above it, without taking
+// the activation; the binary window comes along underneath.
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/os/os_services.h"
+#include "shell/attach.h"
+#include "shell/lifecycle.h"
+#include "ui/binwindow/binwindow.h"
+#include "ui/binwindow/binwindow_state.h"
+
+namespace abacone {
+namespace {
+
+WindowRect Desktop() {
+    QRect all;
+    for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
+    return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
+}
+
+}  // namespace
+
+void Timer1Timer() {
+    Form* main = ShellMainForm();
+    if (!main) return;
+    AttachView view;
+    view.MainIconic = main->isMinimized();
+    view.MainHeight = main->Height();
+    view.ApplicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    if (view.MainIconic || view.MainHeight >= AttachMaxHeight || view.ApplicationActive) return;
+
+    OsServices& os = Os();
+    const NativeWindow foreground = os.ForegroundWindow();
+    if (foreground) {
+        if (const auto frame = os.FrameRect(foreground)) {
+            view.Foreground = ForegroundWindow{{frame->Left, frame->Top, frame->Right, frame->Bottom},
+                                               os.IsIconic(foreground)};
+        }
+    }
+    view.Desktop = Desktop();
+    view.ScreenHeight = ScreenHeight();
+    Form* binary = BinaryWindowForm();
+    view.BinaryWindowOpen = BinaryWindowOpen && binary;
+    view.BinaryWindowHeight = binary ? binary->Height() : 0;
+
+    const AttachMoves moves = AttachStep(view);
+    if (moves.Main) {
+        main->SetPosition(moves.Main->Left, moves.Main->Top);
+        os.RaiseAbove(main, foreground);
+    }
+    if (moves.Binary && binary) {
+        binary->SetPosition(moves.Binary->Left, moves.Binary->Top);
+        os.RaiseAbove(binary, foreground);
+    }
+}
+
+}  // namespace abacone

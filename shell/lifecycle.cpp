@@ -1,0 +1,224 @@
+#include "shell/lifecycle.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/calc_state.h"
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/os/os_services.h"
+#include "platform/timer.h"
+#include "shell/command_line.h"
+#include "shell/icons.h"
+#include "shell/placement.h"
+#include "shell/shell_state.h"
+#include "shell/tasktray/tasktray.h"
+#include "ui/binwindow/binwindow.h"
+#include "ui/binwindow/binwindow_state.h"
+#include "ui/binwindow/main_metrics.h"
+#include "ui/hexpad/hexpad_logic.h"
+
+namespace abacone {
+namespace {
+
+constexpr int AttachInterval = 1000;
+
+// The shell's own parts, living as long as the main window they serve.
+class ShellHost final : public QObject {
+public:
+    explicit ShellHost(Form& main)
+        : QObject(&main), Main(main), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
+        Attach.SetInterval(AttachInterval);
+        main.installEventFilter(this);
+        connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
+            if (s == Qt::ApplicationActive) Ap_Active();
+            else Ap_DeActive();
+        });
+    }
+    ~ShellHost() override;
+
+    Form& Main;
+    TTaskTray* Tray;
+    Timer Attach;
+    // The window manager's frame is known only once the window is on screen; the first
+    // activation places the window again with it.
+    bool StartupPlacePending = true;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &Main) return false;
+        switch (event->type()) {
+        case QEvent::WindowActivate: Ap_Active(); break;
+        case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
+        case QEvent::Resize:
+        case QEvent::WindowStateChange: Resize_Event(); break;
+        default: break;
+        }
+        return false;
+    }
+};
+
+ShellHost* host = nullptr;
+std::optional<std::vector<std::string>> startArguments;
+
+ShellHost::~ShellHost() {
+    if (host == this) host = nullptr;
+}
+
+void PlaceAtStartup(Form& main) {
+    const int frameWidth = (main.Width() - main.ClientWidth()) / 2;
+    const int laidOutHeight = main.Height() + (ExtendedClientHeight - main.ClientHeight());
+    const WindowPoint at =
+        StartupPlace(main.Width(), laidOutHeight, frameWidth, {ScreenWidth(), ScreenHeight()});
+    main.SetPosition(at.Left, at.Top);
+}
+
+void ResetEngineForStart() {
+    State.EntryNegative = 0;
+    State.ErrorLatched = 0;
+    State.EntryLength = 0;
+    State.EntryHasPoint = 0;
+    State.EntryZeroTyped = false;
+    State.PendingOperator = OpAdd;
+    State.Accumulator = 0;
+    State.Memory1InUse = 0;
+    State.Memory2InUse = 0;
+    ExtendedKeypad = 0;
+}
+
+bool TrayUsable() { return host && host->Tray->Registered(); }
+
+// A calculator that the notification area can no longer bring back is put where the
+// taskbar can.
+void TrayAvailabilityChanged() {
+    if (!host) return;
+    if (!TrayUsable() && HiddenStart == 1) {
+        HiddenStart = 0;
+        host->Main.showMinimized();
+    }
+    Resize_Event();
+}
+
+}  // namespace
+
+void SetStartArguments(std::vector<std::string> args) { startArguments = std::move(args); }
+
+void UseCommandLine() {
+    std::vector<std::string> args;
+    for (int i = 1; i <= ParamCount(); ++i) args.push_back(ParamStr(i));
+    SetStartArguments(std::move(args));
+}
+
+void StartShell(Form& main) {
+    delete host;
+    host = new ShellHost(main);
+    HiddenStart = 0;
+    ResetEngineForStart();
+    ActiveClientHeight = CompactClientHeight;
+    HexPadOpen = 0;
+
+    const unsigned options =
+        startArguments ? ParseStartOptions(*startArguments) : unsigned{KeepPriorityOption};
+
+    QApplication::setWindowIcon(ApplicationIcon());
+    TTaskTray& tray = *host->Tray;
+    tray.SetIcon(TrayIcon());
+    tray.SetTips("Abacone");
+    tray.OnMouseDown = [](TTaskTray*, TTaskTray::TMouseButton, unsigned, int, int) {
+        if (host) host->Main.Run(TaskTray1MouseDown);
+    };
+    tray.OnAvailabilityChanged = [](TTaskTray*) { TrayAvailabilityChanged(); };
+    tray.Loaded();
+
+    if (options & NoTopmostOption) {
+        SetMenuMark("MTop", false);
+        main.SetStayOnTop(false);
+    }
+    Os().SetSkipTaskbar(&main, true);
+    PlaceAtStartup(main);
+    // Without a notification area a hidden start could never be undone.
+    if ((options & HideOption) && tray.Registered())
+        HiddenStart = 1;
+    else
+        Os().BringToFront(&main);
+    if (!(options & KeepPriorityOption)) Os().LowerPriority();
+}
+
+void Ap_Active() {
+    if (!host) return;
+    Form& main = host->Main;
+    main.SetClientHeight(ActiveClientHeight);
+    if (host->StartupPlacePending && main.isVisible()) {
+        host->StartupPlacePending = false;
+        PlaceAtStartup(main);
+
+    }
+    Resize_Event();
+    Form* binary = BinaryWindowForm();
+    if (BinaryWindowOpen && binary) {
+        binary->SetClientHeight(BinaryWindowHeight);
+        const WindowPoint at =
+            BinaryWindowActivatedPlace(CurrentMainMetrics(), BinaryWindowHeight, ScreenHeight());
+        binary->SetPosition(at.Left, at.Top);
+        binary->raise();
+        binary->activateWindow();
+    }
+}
+
+void Ap_DeActive() {
+    if (!host) return;
+    if (HexPadOpen) {
+        HexPadOpen = 0;
+        HexPadClose();
+    }
+    Form* binary = BinaryWindowForm();
+    if (BinaryWindowOpen && binary) binary->SetClientHeight(BinaryTextHeight + 1);
+    ShrinkToDisplays();
+}
+
+void ShrinkToDisplays() {
+    if (host) host->Main.SetClientHeight(DisplayLinesHeight);
+}
+
+void Resize_Event() {
+    if (!host) return;
+    Form& main = host->Main;
+    Os().SetSkipTaskbar(&main, !(main.isMinimized() && !TrayUsable()));
+}
+
+void TaskTray1MouseDown() {
+    if (!host) return;
+    Form& main = host->Main;
+    HiddenStart = 0;
+    Os().SetSkipTaskbar(&main, true);
+    main.showNormal();
+    Os().BringToFront(&main);
+}
+
+void KQ1Click() {
+    if (!host) return;
+    host->Main.showMinimized();
+    Resize_Event();
+}
+
+bool MenuMark(const char* name) {
+    PopupMenu* menu = host ? host->Main.Menu() : nullptr;
+    const MenuItem* item = menu ? menu->Find(name) : nullptr;
+    return item && item->Checked;
+}
+
+void SetMenuMark(const char* name, bool on) {
+    PopupMenu* menu = host ? host->Main.Menu() : nullptr;
+    if (MenuItem* item = menu ? menu->Find(name) : nullptr) item->Checked = on;
+}
+
+Form* ShellMainForm() { return host ? &host->Main : nullptr; }
+TTaskTray* TaskTray1() { return host ? host->Tray : nullptr; }
+Timer* Timer1() { return host ? &host->Attach : nullptr; }
+
+}  // namespace abacone
