@@ -22,3 +22,7 @@ for run in 1 2 3; do
     'BEGIN { printf "run %d: %.3f s, %.1f MB/s\n", r, s, b / s / 1e6 }'
 done
 echo "answer: $(cat "$tmp/out.txt")"
+
+echo "== main window: key handling (offscreen)"
+cmake --build build --target abacone-key-bench >/dev/null && build/bench/gui/abacone-key-bench 2>/dev/null
+scripts/measure-startup.sh build
