@@ -32,7 +32,7 @@ constexpr int AttachInterval = 1000;
 class ShellHost final : public QObject {
 public:
     explicit ShellHost(Form& main)
-        : QObject(&main), Main(main), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
+        : QObject(&main), Window(&main), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
         Attach.SetInterval(AttachInterval);
         main.installEventFilter(this);
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
@@ -42,7 +42,11 @@ public:
     }
     ~ShellHost() override;
 
-    Form& Main;
+    // The main window, or null once its destruction has begun: hiding it then still
+    // sends events, but it is no longer a Form.
+    Form* Main() const { return dynamic_cast<Form*>(Window); }
+
+    QWidget* const Window;
     TTaskTray* Tray;
     Timer Attach;
     // The window manager's frame is known only once the window is on screen; the first
@@ -51,7 +55,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &Main) return false;
+        if (watched != Window || !Main()) return false;
         switch (event->type()) {
         case QEvent::WindowActivate: Ap_Active(); break;
         case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
@@ -64,6 +68,8 @@ protected:
 };
 
 ShellHost* host = nullptr;
+
+Form* LiveMain() { return host ? host->Main() : nullptr; }
 std::optional<std::vector<std::string>> startArguments;
 
 ShellHost::~ShellHost() {
@@ -96,10 +102,11 @@ bool TrayUsable() { return host && host->Tray->Registered(); }
 // A calculator that the notification area can no longer bring back is put where the
 // taskbar can.
 void TrayAvailabilityChanged() {
-    if (!host) return;
+    Form* main = LiveMain();
+    if (!main) return;
     if (!TrayUsable() && HiddenStart == 1) {
         HiddenStart = 0;
-        host->Main.showMinimized();
+        main->showMinimized();
     }
     Resize_Event();
 }
@@ -130,7 +137,7 @@ void StartShell(Form& main) {
     tray.SetIcon(TrayIcon());
     tray.SetTips("Abacone");
     tray.OnMouseDown = [](TTaskTray*, TTaskTray::TMouseButton, unsigned, int, int) {
-        if (host) host->Main.Run(TaskTray1MouseDown);
+        if (Form* main = LiveMain()) main->Run(TaskTray1MouseDown);
     };
     tray.OnAvailabilityChanged = [](TTaskTray*) { TrayAvailabilityChanged(); };
     tray.Loaded();
@@ -150,13 +157,12 @@ void StartShell(Form& main) {
 }
 
 void Ap_Active() {
-    if (!host) return;
-    Form& main = host->Main;
-    main.SetClientHeight(ActiveClientHeight);
-    if (host->StartupPlacePending && main.isVisible()) {
+    Form* main = LiveMain();
+    if (!main) return;
+    main->SetClientHeight(ActiveClientHeight);
+    if (host->StartupPlacePending && main->isVisible()) {
         host->StartupPlacePending = false;
-        PlaceAtStartup(main);
-
+        PlaceAtStartup(*main);
     }
     Resize_Event();
     Form* binary = BinaryWindowForm();
@@ -171,7 +177,7 @@ void Ap_Active() {
 }
 
 void Ap_DeActive() {
-    if (!host) return;
+    if (!LiveMain()) return;
     if (HexPadOpen) {
         HexPadOpen = 0;
         HexPadClose();
@@ -182,42 +188,45 @@ void Ap_DeActive() {
 }
 
 void ShrinkToDisplays() {
-    if (host) host->Main.SetClientHeight(DisplayLinesHeight);
+    if (Form* main = LiveMain()) main->SetClientHeight(DisplayLinesHeight);
 }
 
 void Resize_Event() {
-    if (!host) return;
-    Form& main = host->Main;
-    Os().SetSkipTaskbar(&main, !(main.isMinimized() && !TrayUsable()));
+    Form* main = LiveMain();
+    if (!main) return;
+    Os().SetSkipTaskbar(main, !(main->isMinimized() && !TrayUsable()));
 }
 
 void TaskTray1MouseDown() {
-    if (!host) return;
-    Form& main = host->Main;
+    Form* main = LiveMain();
+    if (!main) return;
     HiddenStart = 0;
-    Os().SetSkipTaskbar(&main, true);
-    main.showNormal();
-    Os().BringToFront(&main);
+    Os().SetSkipTaskbar(main, true);
+    main->showNormal();
+    Os().BringToFront(main);
 }
 
 void KQ1Click() {
-    if (!host) return;
-    host->Main.showMinimized();
+    Form* main = LiveMain();
+    if (!main) return;
+    main->showMinimized();
     Resize_Event();
 }
 
 bool MenuMark(const char* name) {
-    PopupMenu* menu = host ? host->Main.Menu() : nullptr;
+    Form* main = LiveMain();
+    PopupMenu* menu = main ? main->Menu() : nullptr;
     const MenuItem* item = menu ? menu->Find(name) : nullptr;
     return item && item->Checked;
 }
 
 void SetMenuMark(const char* name, bool on) {
-    PopupMenu* menu = host ? host->Main.Menu() : nullptr;
+    Form* main = LiveMain();
+    PopupMenu* menu = main ? main->Menu() : nullptr;
     if (MenuItem* item = menu ? menu->Find(name) : nullptr) item->Checked = on;
 }
 
-Form* ShellMainForm() { return host ? &host->Main : nullptr; }
+Form* ShellMainForm() { return LiveMain(); }
 TTaskTray* TaskTray1() { return host ? host->Tray : nullptr; }
 Timer* Timer1() { return host ? &host->Attach : nullptr; }
 
