@@ -1,5 +1,7 @@
 #include "tests/ui/main_window_fixture.h"
 
+#include <QToolTip>
+
 #include "engine/display.h"
 
 namespace abacone {
@@ -15,6 +17,7 @@ TEST_F(MainWindowTest, StartsShowingZeroCompactAndOnTop) {
     EXPECT_TRUE(form->StayOnTop());
     EXPECT_EQ(form->windowTitle().toStdString(), "Abacone");
     EXPECT_EQ(Form1, form.get());
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(223, 255, 248));
 }
 
 TEST_F(MainWindowTest, TypedCharactersAndVirtualKeys) {
