@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -146,6 +147,8 @@ void XSession::Kill(pid_t pid) {
 pid_t XSession::SpawnWith(const std::vector<std::string>& argv, int keepFd) const {
     const pid_t pid = fork();
     if (pid != 0) return pid;
+    // Ends with the test even when the test dies without cleaning up.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (!display_.empty()) setenv("DISPLAY", display_.c_str(), 1);
     const int null = open("/dev/null", O_RDWR);
     dup2(null, 0);
@@ -190,6 +193,124 @@ std::string XSession::Run(const std::vector<std::string>& argv, int* status) con
     waitpid(pid, &st, 0);
     if (status) *status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return text;
+}
+
+XInspect::XInspect(const std::string& display) : c_(xcb_connect(display.c_str(), nullptr)) {
+    if (!xcb_connection_has_error(c_)) root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+}
+
+XInspect::~XInspect() { xcb_disconnect(c_); }
+
+std::uint32_t XInspect::Atom(const char* name) {
+    xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+        c_, xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const std::uint32_t atom = r ? r->atom : XCB_NONE;
+    std::free(r);
+    return atom;
+}
+
+std::vector<std::uint32_t> XInspect::Property32(Window w, const char* property, std::uint32_t type) {
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
+        c_, xcb_get_property(c_, 0, w, Atom(property), type, 0, 1024), nullptr);
+    std::vector<std::uint32_t> values;
+    if (r && r->format == 32) {
+        const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(r));
+        values.assign(v, v + xcb_get_property_value_length(r) / 4);
+    }
+    std::free(r);
+    return values;
+}
+
+std::string XInspect::Text(Window w, std::uint32_t property) {
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
+        c_, xcb_get_property(c_, 0, w, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
+    std::string text;
+    if (r && r->format == 8)
+        text.assign(static_cast<const char*>(xcb_get_property_value(r)),
+                    static_cast<std::size_t>(xcb_get_property_value_length(r)));
+    std::free(r);
+    return text;
+}
+
+XInspect::Window XInspect::FindClient(const std::string& name) {
+    for (Window w : Property32(root_, "_NET_CLIENT_LIST", XCB_ATOM_WINDOW)) {
+        if (Text(w, Atom("_NET_WM_NAME")) == name || Text(w, XCB_ATOM_WM_NAME) == name) return w;
+    }
+    return 0;
+}
+
+XInspect::Window XInspect::Active() {
+    const auto v = Property32(root_, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
+    return v.empty() ? 0 : v[0];
+}
+
+std::optional<XInspect::Rect> XInspect::Client(Window w) {
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c_, xcb_get_geometry(c_, w), nullptr);
+    xcb_translate_coordinates_reply_t* t =
+        xcb_translate_coordinates_reply(c_, xcb_translate_coordinates(c_, w, root_, 0, 0), nullptr);
+    std::optional<Rect> rect;
+    if (g && t) rect = Rect{t->dst_x, t->dst_y, g->width, g->height};
+    std::free(g);
+    std::free(t);
+    return rect;
+}
+
+std::optional<XInspect::Rect> XInspect::Frame(Window w) {
+    auto rect = Client(w);
+    auto e = Property32(w, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);  // left, right, top, bottom
+    if (!rect) return rect;
+    e.resize(4, 0);
+    const int l = static_cast<int>(e[0]), r = static_cast<int>(e[1]);
+    const int t = static_cast<int>(e[2]), b = static_cast<int>(e[3]);
+    return Rect{rect->Left - l, rect->Top - t, rect->Width + l + r, rect->Height + t + b};
+}
+
+bool XInspect::HasState(Window w, const char* state) {
+    const auto states = Property32(w, "_NET_WM_STATE", XCB_ATOM_ATOM);
+    const std::uint32_t atom = Atom(state);
+    for (std::uint32_t s : states) {
+        if (s == atom) return true;
+    }
+    return false;
+}
+
+bool XInspect::Iconic(Window w) {
+    const auto state = Property32(w, "WM_STATE", Atom("WM_STATE"));
+    return !state.empty() && state[0] == 3;
+}
+
+bool XInspect::Managed(Window w) {
+    for (Window c : Property32(root_, "_NET_CLIENT_LIST", XCB_ATOM_WINDOW)) {
+        if (c == w) return true;
+    }
+    return false;
+}
+
+XInspect::Window XInspect::Embedded(const std::string& windowClass) {
+    return FindEmbedded(root_, true, windowClass);
+}
+
+XInspect::Window XInspect::FindEmbedded(Window w, bool topLevel, const std::string& windowClass) {
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c_, xcb_query_tree(c_, w), nullptr);
+    if (!tree) return 0;
+    std::vector<Window> children(xcb_query_tree_children(tree),
+                                 xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    for (Window child : children) {
+        if (!topLevel) {
+            const std::string cls = Text(child, XCB_ATOM_WM_CLASS);
+            xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(
+                c_, xcb_get_window_attributes(c_, child), nullptr);
+            const bool viewable = a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+            std::free(a);
+            // WM_CLASS holds the instance and the class, each ending in a zero byte.
+            // Managed windows are in the client list; an icon in a panel is not.
+            if (viewable && cls.find(windowClass + '\0') != std::string::npos && !Managed(child))
+                return child;
+        }
+        if (Window found = FindEmbedded(child, false, windowClass)) return found;
+    }
+    return 0;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {

@@ -6,9 +6,13 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+struct xcb_connection_t;
 
 namespace abacone::e2e {
 
@@ -53,6 +57,41 @@ private:
     pid_t windowManager_ = -1;
     pid_t tray_ = -1;
     std::vector<pid_t> others_;
+};
+
+// Reads the X server's view of windows, as a window manager or a panel sees them.
+class XInspect {
+public:
+    struct Rect {
+        int Left = 0, Top = 0, Width = 0, Height = 0;
+    };
+    using Window = std::uint32_t;
+
+    explicit XInspect(const std::string& display);
+    ~XInspect();
+    XInspect(const XInspect&) = delete;
+    XInspect& operator=(const XInspect&) = delete;
+
+    // The managed window whose title is `name`; 0 when there is none.
+    Window FindClient(const std::string& name);
+    Window Active();
+    std::optional<Rect> Client(Window w);  // the client area, root coordinates
+    std::optional<Rect> Frame(Window w);   // with the window manager's frame
+    bool HasState(Window w, const char* state);  // an atom of _NET_WM_STATE
+    bool Iconic(Window w);
+    // A viewable window of this class that lives inside another program's window (an
+    // icon in the notification area); 0 when there is none.
+    Window Embedded(const std::string& windowClass);
+
+private:
+    std::uint32_t Atom(const char* name);
+    std::vector<std::uint32_t> Property32(Window w, const char* property, std::uint32_t type);
+    std::string Text(Window w, std::uint32_t property);
+    Window FindEmbedded(Window w, bool topLevel, const std::string& windowClass);
+    bool Managed(Window w);
+
+    xcb_connection_t* c_;
+    Window root_ = 0;
 };
 
 // True once `condition` holds, checked every 20 ms; false after `limit`. For waiting on

@@ -1,0 +1,226 @@
+// The calculator as a person meets it: under a window manager, beside a panel with a
+// notification area, typing through the X server and reading the X clipboard.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/e2e_shell_session.h"
+
+#ifndef ABACONE_PROGRAM
+#define ABACONE_PROGRAM "abacone"
+#endif
+
+namespace abacone::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using Window = XInspect::Window;
+
+constexpr int ScreenW = 1024, ScreenH = 768;
+// The attach timer ticks every second; a step may just have passed.
+constexpr auto AttachLimit = 5s;
+constexpr auto Settle = 10s;
+
+class Calculator : public testing::Test {
+protected:
+    void Launch(std::vector<std::string> args = {}, bool trayHost = true) {
+        session = std::make_unique<XSession>(XSession::Options{.TrayHost = trayHost});
+        if (!session->Ready()) GTEST_SKIP() << session->Problem();
+        x = std::make_unique<XInspect>(session->Display());
+        args.insert(args.begin(), ABACONE_PROGRAM);
+        pid = session->Spawn(args);
+        ASSERT_GT(pid, 0);
+        // The tray icon is there once the program has set itself up.
+        if (trayHost) {
+            ASSERT_TRUE(WaitUntil([&] { return x->Embedded("abacone") != 0; }, Settle));
+        }
+    }
+    // At the start-up place: the compact window's bottom edge 33 pixels and a frame
+    // border above the screen's bottom, 16 pixels in from the right.
+    bool AtStartPlace(Window w) {
+        const auto frame = x->Frame(w);
+        const auto client = x->Client(w);
+        if (!frame || !client) return false;
+        const int border = client->Left - frame->Left;
+        return frame->Left == ScreenW - frame->Width - 16 &&
+               ScreenH - (frame->Top + frame->Height) == 33 + border;
+    }
+    bool AtBottomRight(Window w) {
+        const auto frame = x->Frame(w);
+        return frame && frame->Left == ScreenW - frame->Width - 16 &&
+               frame->Top == ScreenH - frame->Height - 32;
+    }
+    Window Main() {
+        Window w = 0;
+        WaitUntil([&] { return (w = x->FindClient("Abacone")) != 0; }, Settle);
+        return w;
+    }
+    int ClientHeight(Window w) { return x->Client(w).value_or(XInspect::Rect{}).Height; }
+    void Key(const std::string& keys) { session->Run({"xdotool", "key", "--delay", "30", keys}); }
+    void Type(const std::string& text) { session->Run({"xdotool", "type", "--delay", "30", text}); }
+    void Activate(Window w) { session->Run({"xdotool", "windowactivate", "--sync", std::to_string(w)}); }
+    std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
+    Window StartOtherProgram() {
+        session->Spawn({"xmessage", "-geometry", "400x200+200+150", "Another program"});
+        Window w = 0;
+        WaitUntil([&] { return (w = x->FindClient("xmessage")) != 0; }, Settle);
+        return w;
+    }
+    void ClickTrayIcon(int button) {
+        const Window icon = x->Embedded("abacone");
+        ASSERT_NE(icon, 0u);
+        const auto r = x->Client(icon);
+        ASSERT_TRUE(r);
+        session->Run({"xdotool", "mousemove", std::to_string(r->Left + r->Width / 2),
+                      std::to_string(r->Top + r->Height / 2), "sleep", "0.2", "click",
+                      std::to_string(button)});
+    }
+    // Nice value and scheduling policy from /proc, as `ps` would show them.
+    std::pair<int, int> Priority() {
+        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+        std::string stat((std::istreambuf_iterator<char>(in)), {});
+        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+        std::vector<std::string> f{std::istream_iterator<std::string>(fields), {}};
+        // Counted from field 3 (state): nice is field 19, policy field 41.
+        return {std::stoi(f.at(19 - 3)), std::stoi(f.at(41 - 3))};
+    }
+
+    std::unique_ptr<XSession> session;
+    std::unique_ptr<XInspect> x;
+    pid_t pid = -1;
+};
+
+TEST_F(Calculator, StartsAtTheBottomRightOnTopActiveAndIdle) {
+    Launch();
+    const Window w = Main();
+    ASSERT_NE(w, 0u);
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle)) << "takes the keyboard";
+    EXPECT_TRUE(WaitUntil([&] { return AtStartPlace(w); }, Settle));
+    const auto client = x->Client(w);
+    ASSERT_TRUE(client);
+    EXPECT_EQ(client->Width, 173);
+    EXPECT_EQ(client->Height, 76);
+    EXPECT_TRUE(x->HasState(w, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR")) << "no taskbar button";
+    EXPECT_EQ(Priority(), std::make_pair(19, 5)) << "nice 19, idle scheduling class";
+
+    Type("12+30=");
+    Key("ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "42"; }, Settle)) << Clipboard();
+}
+
+TEST_F(Calculator, KeepPriorityAndOrdinaryWindowOptions) {
+    Launch({"-top"});
+    const Window w = Main();
+    ASSERT_NE(w, 0u);
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    EXPECT_FALSE(x->HasState(w, "_NET_WM_STATE_ABOVE"));
+    EXPECT_EQ(Priority().first, 0);
+}
+
+TEST_F(Calculator, ShrinksWhileAnotherProgramWorksAndFollowsItInAttachMode) {
+    Launch();
+    const Window w = Main();
+    ASSERT_NE(w, 0u);
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    const Window other = StartOtherProgram();
+    ASSERT_NE(other, 0u);
+    Activate(other);
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 28; }, Settle));
+    Activate(w);
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 76; }, Settle));
+
+    Key("ctrl+alt+a");
+    Activate(other);
+    const auto corner = x->Frame(other);
+    ASSERT_TRUE(corner);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto f = x->Frame(w);
+            return f && f->Left == corner->Left && f->Top == corner->Top;
+        },
+        AttachLimit))
+        << "the calculator sits on the other window's top-left corner";
+    EXPECT_EQ(x->Active(), other) << "the other window keeps the activation";
+    EXPECT_EQ(ClientHeight(w), 28);
+
+    Activate(w);  // attach mode off: back to the bottom right
+    Key("ctrl+alt+a");
+    EXPECT_TRUE(WaitUntil([&] { return AtBottomRight(w); }, Settle));
+}
+
+TEST_F(Calculator, TrayIconBringsBackAMinimisedCalculator) {
+    Launch();
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    Key("ctrl+q");
+    ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
+    EXPECT_TRUE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"));
+    ClickTrayIcon(3);
+    EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->Active() == w; }, Settle));
+
+    // The notification area restarts; its new icon still works.
+    Key("ctrl+q");
+    ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
+    session->StopTrayHost();
+    EXPECT_TRUE(WaitUntil([&] { return !x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"); }, Settle))
+        << "without a notification area the taskbar must offer it";
+    ASSERT_TRUE(session->StartTrayHost());
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded("abacone") != 0; }, Settle));
+    EXPECT_TRUE(WaitUntil([&] { return x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
+    ClickTrayIcon(1);
+    EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->Active() == w; }, Settle));
+}
+
+TEST_F(Calculator, HiddenStartShowsOnlyTheTrayIconUntilPressed) {
+    Launch({"-h"});
+    EXPECT_EQ(x->FindClient("Abacone"), 0u) << "no window yet";
+    ClickTrayIcon(2);
+    const Window w = Main();
+    ASSERT_NE(w, 0u);
+    EXPECT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    EXPECT_TRUE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"));
+}
+
+TEST_F(Calculator, WithoutANotificationAreaItStaysReachable) {
+    Launch({"/hide"}, false);
+    const Window w = Main();
+    ASSERT_NE(w, 0u) << "the hide option cannot hide it";
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    Key("ctrl+q");
+    ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
+    EXPECT_FALSE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR")) << "a taskbar entry instead";
+    Activate(w);  // as a taskbar would
+    EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
+}
+
+TEST_F(Calculator, DraggedByTheIndicatorWithTheLeftButtonOnly) {
+    Launch();
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w && AtStartPlace(w); }, Settle));
+    const auto start = x->Client(w);
+    ASSERT_TRUE(start);
+    // The operator indicator: client box 96, 28, 32, 12.
+    const int px = start->Left + 110, py = start->Top + 33;
+    const auto drag = [&](const char* button) {
+        session->Run({"xdotool", "mousemove", std::to_string(px), std::to_string(py), "sleep", "0.2",
+                      "mousedown", button, "sleep", "0.2", "mousemove", std::to_string(px - 200),
+                      std::to_string(py - 150), "sleep", "0.3", "mouseup", button});
+    };
+    drag("3");
+    Key("Escape");  // the popup menu the right button opened
+    EXPECT_EQ(x->Client(w)->Left, start->Left);
+    EXPECT_EQ(x->Client(w)->Top, start->Top);
+    drag("1");
+    EXPECT_TRUE(WaitUntil([&] { return x->Client(w)->Left == start->Left - 200; }, Settle))
+        << x->Client(w)->Left;
+    EXPECT_EQ(x->Client(w)->Top, start->Top - 150);
+}
+
+}  // namespace
+}  // namespace abacone::e2e
