@@ -28,6 +28,16 @@ namespace {
 
 constexpr int AttachInterval = 1000;
 
+// The program's other windows (dialogs, the small windows, message boxes) never get a
+// taskbar button either; they are marked as they are shown, before they are mapped.
+void KeepOffTaskbar(QObject* object) {
+    if (!object->isWidgetType()) return;
+    auto* w = static_cast<QWidget*>(object);
+    const Qt::WindowType type = w->windowType();
+    if ((type == Qt::Window || type == Qt::Dialog) && !w->inherits("QSystemTrayIconSys"))
+        Os().SetSkipTaskbar(w, true);
+}
+
 // The shell's own parts, living as long as the main window they serve.
 class ShellHost final : public QObject {
 public:
@@ -35,6 +45,7 @@ public:
         : QObject(&main), Window(&main), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
         Attach.SetInterval(AttachInterval);
         main.installEventFilter(this);
+        qApp->installEventFilter(this);
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
             if (s == Qt::ApplicationActive) Ap_Active();
             else Ap_DeActive();
@@ -55,7 +66,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != Window || !Main()) return false;
+        if (watched != Window) {
+            if (event->type() == QEvent::Show) KeepOffTaskbar(watched);
+            return false;
+        }
+        if (!Main()) return false;
         switch (event->type()) {
         case QEvent::WindowActivate: Ap_Active(); break;
         case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
@@ -174,6 +189,9 @@ void Ap_Active() {
         binary->raise();
         binary->activateWindow();
     }
+    // While one of the program's own modal windows is up, the main window keeps to its
+    // display lines, however the program was activated.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != main) ShrinkToDisplays();
 }
 
 void Ap_DeActive() {
