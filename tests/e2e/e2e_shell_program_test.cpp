@@ -64,6 +64,9 @@ protected:
     void Key(const std::string& keys) { session->Run({"xdotool", "key", "--delay", "30", keys}); }
     void Type(const std::string& text) { session->Run({"xdotool", "type", "--delay", "30", text}); }
     void Activate(Window w) { session->Run({"xdotool", "windowactivate", "--sync", std::to_string(w)}); }
+    // Asks for the activation without waiting for it: a window that a modal window of
+    // its own blocks hands it on.
+    void AskActivation(Window w) { session->Run({"xdotool", "windowactivate", std::to_string(w)}); }
     std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
     Window StartOtherProgram() {
         session->Spawn({"xmessage", "-geometry", "400x200+200+150", "Another program"});
@@ -152,6 +155,43 @@ TEST_F(Calculator, ShrinksWhileAnotherProgramWorksAndFollowsItInAttachMode) {
     Activate(w);  // attach mode off: back to the bottom right
     Key("ctrl+alt+a");
     EXPECT_TRUE(WaitUntil([&] { return AtBottomRight(w); }, Settle));
+}
+
+TEST_F(Calculator, ItsSmallWindowsLastUntilAnotherProgramIsActive) {
+    Launch();
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w && AtStartPlace(w); }, Settle));
+    const Window other = StartOtherProgram();
+    Activate(w);
+    const auto second = [&]() -> Window {
+        const auto all = x->ClientsOf("abacone");
+        return all.size() == 2 ? all[1] : 0;
+    };
+
+    Key("shift+ctrl+h");  // the hexadecimal pad
+    ASSERT_TRUE(WaitUntil([&] { return second() != 0 && x->Active() == second(); }, Settle));
+    const Window pad = second();
+    EXPECT_TRUE(x->HasState(pad, "_NET_WM_STATE_SKIP_TASKBAR")) << "no taskbar button";
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 28; }, Settle)) << "main keeps to its displays";
+    EXPECT_NE(second(), 0u) << "the pad stays open while the program is active";
+    Activate(other);
+    EXPECT_TRUE(WaitUntil([&] { return second() == 0; }, Settle)) << "leaving the program closes it";
+    Activate(w);
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 76; }, Settle));
+    EXPECT_EQ(second(), 0u) << "and coming back does not reopen it";
+
+    Key("Prior");  // Page Up: the binary window
+    ASSERT_TRUE(WaitUntil([&] { return second() != 0 && ClientHeight(second()) == 54; }, Settle));
+    const Window binary = second();
+    const auto opened = x->Client(binary);
+    Activate(other);
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight(binary) == 33; }, Settle)) << "only its digits";
+    AskActivation(w);
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight(binary) == 54; }, Settle));
+    const auto back = x->Client(binary);
+    ASSERT_TRUE(opened && back);
+    EXPECT_EQ(back->Top, opened->Top) << "back where it opened, over the keypad";
+    EXPECT_EQ(back->Left, x->Frame(w)->Left);
 }
 
 TEST_F(Calculator, TrayIconBringsBackAMinimisedCalculator) {

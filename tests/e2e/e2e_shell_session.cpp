@@ -241,6 +241,14 @@ XInspect::Window XInspect::FindClient(const std::string& name) {
     return 0;
 }
 
+std::vector<XInspect::Window> XInspect::ClientsOf(const std::string& windowClass) {
+    std::vector<Window> found;
+    for (Window w : Property32(root_, "_NET_CLIENT_LIST", XCB_ATOM_WINDOW)) {
+        if (Text(w, XCB_ATOM_WM_CLASS).find(windowClass + '\0') != std::string::npos) found.push_back(w);
+    }
+    return found;
+}
+
 XInspect::Window XInspect::Active() {
     const auto v = Property32(root_, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
     return v.empty() ? 0 : v[0];

@@ -74,6 +74,8 @@ public:
 
     // The managed window whose title is `name`; 0 when there is none.
     Window FindClient(const std::string& name);
+    // The managed windows of a program (by WM_CLASS), oldest first.
+    std::vector<Window> ClientsOf(const std::string& windowClass);
     Window Active();
     std::optional<Rect> Client(Window w);  // the client area, root coordinates
     std::optional<Rect> Frame(Window w);   // with the window manager's frame
