@@ -44,7 +44,7 @@ public:
     explicit ShellHost(Form& main)
         : QObject(&main), Window(&main), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
         Attach.SetInterval(AttachInterval);
-        main.installEventFilter(this);
+        // One filter on the application sees the main window's events and the others'.
         qApp->installEventFilter(this);
         connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
             if (s == Qt::ApplicationActive) Ap_Active();
@@ -114,14 +114,23 @@ void ResetEngineForStart() {
 
 bool TrayUsable() { return host && host->Tray->Registered(); }
 
+// Minimised with a taskbar entry. The window is withdrawn and mapped again minimised,
+// because some panels look at a window's taskbar state only when it appears.
+void MinimiseToTaskbar(Form& main) {
+    main.hide();
+    Os().SetSkipTaskbar(&main, false);
+    main.showMinimized();
+}
+
 // A calculator that the notification area can no longer bring back is put where the
 // taskbar can.
 void TrayAvailabilityChanged() {
     Form* main = LiveMain();
     if (!main) return;
-    if (!TrayUsable() && HiddenStart == 1) {
+    if (!TrayUsable() && (HiddenStart == 1 || main->isMinimized())) {
         HiddenStart = 0;
-        main->showMinimized();
+        MinimiseToTaskbar(*main);
+        return;
     }
     Resize_Event();
 }
@@ -206,7 +215,8 @@ void Ap_DeActive() {
 }
 
 void ShrinkToDisplays() {
-    if (Form* main = LiveMain()) main->SetClientHeight(DisplayLinesHeight);
+    // Not while minimised: a window manager may take the resize as a reason to restore it.
+    if (Form* main = LiveMain(); main && !main->isMinimized()) main->SetClientHeight(DisplayLinesHeight);
 }
 
 void Resize_Event() {
@@ -227,6 +237,10 @@ void TaskTray1MouseDown() {
 void KQ1Click() {
     Form* main = LiveMain();
     if (!main) return;
+    if (!TrayUsable()) {
+        MinimiseToTaskbar(*main);
+        return;
+    }
     main->showMinimized();
     Resize_Event();
 }

@@ -104,7 +104,9 @@ public:
     void SetSkipTaskbar(QWidget* window, bool skip) override {
         const xcb_window_t w = Own(window);
         QWindow* handle = window->windowHandle();
-        if (handle && handle->isVisible()) {
+        // A minimised window is still the window manager's; only a withdrawn one
+        // (never shown, or hidden) is told through the property itself.
+        if (handle && (handle->isVisible() || window->isMinimized())) {
             SendToRoot(w, atoms_[NetWmState],
                        {skip ? StateAdd : StateRemove, atoms_[NetWmStateSkipTaskbar], 0,
                         SourceApplication, 0});
