@@ -74,6 +74,8 @@ protected:
         switch (event->type()) {
         case QEvent::WindowActivate: Ap_Active(); break;
         case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
+        // Switching stay-on-top makes a new native window.
+        case QEvent::WinIdChange:
         case QEvent::Resize:
         case QEvent::WindowStateChange: Resize_Event(); break;
         default: break;

@@ -213,7 +213,13 @@ private:
                        reinterpret_cast<const char*>(&event));
     }
 
-    static xcb_window_t Own(QWidget* window) { return static_cast<xcb_window_t>(window->winId()); }
+    // The window's current native window: Qt may replace it (switching stay-on-top
+    // does) while QWidget::winId() still names the first one.
+    static xcb_window_t Own(QWidget* window) {
+        window->winId();  // creates it when there is none yet
+        QWindow* handle = window->windowHandle();
+        return static_cast<xcb_window_t>(handle ? handle->winId() : window->winId());
+    }
 
     xcb_connection_t* c_;
     xcb_window_t root_ = XCB_NONE;
