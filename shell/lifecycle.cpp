@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QPointer>
 #include <optional>
 #include <string>
 #include <vector>
