@@ -106,7 +106,9 @@ public:
         QWindow* handle = window->windowHandle();
         // A minimised window is still the window manager's; only a withdrawn one
         // (never shown, or hidden) is told through the property itself.
-        if (handle && (handle->isVisible() || window->isMinimized())) {
+        const bool managed =
+            handle && (handle->isVisible() || (window->isMinimized() && !window->isHidden()));
+        if (managed) {
             SendToRoot(w, atoms_[NetWmState],
                        {skip ? StateAdd : StateRemove, atoms_[NetWmStateSkipTaskbar], 0,
                         SourceApplication, 0});
