@@ -14,11 +14,13 @@ Form* mainForm = nullptr;
 
 }  // namespace
 
+// The application name, not the display name: on X11 Qt appends a display name to every
+// window title ("About me — Abacone"), and each window here sets its own caption.
 void SetApplicationTitle(std::string_view title) {
-    QGuiApplication::setApplicationDisplayName(QString::fromUtf8(title.data(), qsizetype(title.size())));
+    QCoreApplication::setApplicationName(QString::fromUtf8(title.data(), qsizetype(title.size())));
 }
 
-std::string ApplicationTitle() { return QGuiApplication::applicationDisplayName().toStdString(); }
+std::string ApplicationTitle() { return QCoreApplication::applicationName().toStdString(); }
 
 void SetMainForm(Form* form) { mainForm = form; }
 Form* MainForm() { return mainForm; }

@@ -11,14 +11,14 @@ jobs=$(nproc)
 
 echo "== build and test"
 scripts/build.sh build
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/build.sh build-asan -DABACONE_SANITIZE=ON -DABACONE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE e2e
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE e2e | tee build-asan/ctest.log
 
 if [ -f fuzz/CMakeLists.txt ] && grep -q add_executable fuzz/CMakeLists.txt; then
   echo "== fuzzing"
@@ -26,3 +26,8 @@ if [ -f fuzz/CMakeLists.txt ] && grep -q add_executable fuzz/CMakeLists.txt; the
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
   scripts/fuzz.sh build-fuzz "${FUZZ_SECONDS:-60}"
 fi
+
+# Both CTest runs passed (set -e and pipefail stop at the first failure): one closing line.
+count() { sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1" | tail -n 1; }
+echo "== summary"
+echo "$(( $(count build/ctest.log) + $(count build-asan/ctest.log) )) passed, 0 failed"
