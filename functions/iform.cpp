@@ -1,11 +1,9 @@
 #include "functions/iform.h"
 
-#include <QEventLoop>
-#include <QHideEvent>
 #include <QPointer>
+#include <QShowEvent>
 #include <array>
 
-#include "functions/modal_input.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/menu.h"
@@ -90,7 +88,6 @@ TIForm::TIForm() : Form(BorderStyle::None, true) {
 
 TIForm::~TIForm() {
     if (IForm == this) IForm = nullptr;
-    if (loop_) loop_->quit();
 }
 
 ValueDialogService::Answer TIForm::Ask(std::string_view title, std::string_view prompt) {
@@ -101,19 +98,8 @@ ValueDialogService::Answer TIForm::Ask(std::string_view title, std::string_view 
     if (const Form* owner = MainForm()) PlaceOverClientRow(*this, *owner, HexLineRow);
 
     QPointer<TIForm> self(this);
-    {
-        // Installed before the window shows, so no key typed ahead is lost.
-        ModalInput input(this);
-        QEventLoop loop;
-        show();
-        raise();
-        activateWindow();
-        FormShow();
-        loop_ = &loop;
-        if (isVisible()) loop.exec(QEventLoop::DialogExec);
-        if (!self) return {};
-        loop_ = nullptr;
-    }
+    ShowModal();
+    if (!self) return {};
     return {Tag == 0, edit1_->Text()};
 }
 
@@ -132,9 +118,9 @@ void TIForm::FormShow() {
 
 void TIForm::Panel1MouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
 
-void TIForm::hideEvent(QHideEvent* event) {
-    Form::hideEvent(event);
-    if (loop_ && !event->spontaneous()) loop_->quit();
+void TIForm::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    if (!event->spontaneous()) FormShow();
 }
 
 }  // namespace abacone

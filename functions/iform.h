@@ -9,8 +9,6 @@
 #include "platform/form.h"
 #include "platform/services.h"
 
-class QEventLoop;
-
 namespace abacone {
 
 class Button;
@@ -35,13 +33,12 @@ public:
     Edit* Edit1() const { return edit1_; }
 
 protected:
-    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     Panel* label1_ = nullptr;
     Panel* label2_ = nullptr;
     Edit* edit1_ = nullptr;
-    QEventLoop* loop_ = nullptr;
 };
 
 extern TIForm* IForm;

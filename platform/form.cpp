@@ -13,6 +13,7 @@
 #include "platform/application.h"
 #include "platform/button.h"
 #include "platform/key_translate.h"
+#include "platform/modal_input.h"
 #include "platform/services.h"
 
 namespace abacone {
@@ -76,17 +77,16 @@ void Form::SetColor(QRgb background) {
 }
 
 void Form::ShowModal() {
-    setWindowModality(Qt::ApplicationModal);
+    QPointer<Form> self(this);
+    // Installed before the window shows, so no key typed ahead is lost.
+    ModalInput input(this);
     show();
     raise();
     activateWindow();
-    QPointer<Form> self(this);
     QEventLoop loop;
     modalLoop_ = &loop;
     if (isVisible()) loop.exec(QEventLoop::DialogExec);
-    if (!self) return;
-    modalLoop_ = nullptr;
-    if (!isVisible()) setWindowModality(Qt::NonModal);
+    if (self) modalLoop_ = nullptr;
 }
 
 void Form::Close() { close(); }

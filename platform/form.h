@@ -62,6 +62,7 @@ public:
     int Tag = 0;  // free integer for the window's own use
 
     // Shows the window modally and returns once it is closed (or hidden by the program).
+    // Meanwhile the other windows take no input; keys typed for them reach this one.
     void ShowModal();
     bool InModalRun() const { return modalLoop_ != nullptr; }
     // Closes the window; closing the application's main form ends the program.

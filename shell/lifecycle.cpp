@@ -10,6 +10,7 @@
 #include "engine/calc_state.h"
 #include "platform/application.h"
 #include "platform/form.h"
+#include "platform/modal_input.h"
 #include "platform/os/os_services.h"
 #include "platform/timer.h"
 #include "shell/command_line.h"
@@ -201,7 +202,7 @@ void Ap_Active() {
     }
     // While one of the program's own modal windows is up, the main window keeps to its
     // display lines, however the program was activated.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != main) ShrinkToDisplays();
+    if (QWidget* modal = ActiveModalWindow(); modal && modal != main) ShrinkToDisplays();
 }
 
 void Ap_DeActive() {

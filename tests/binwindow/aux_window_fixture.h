@@ -14,6 +14,7 @@
 #include <string>
 
 #include "engine/calc_state.h"
+#include "platform/modal_input.h"
 #include "platform/services.h"
 #include "ui/main/form1.h"
 
@@ -44,7 +45,7 @@ protected:
             [&] {
                 ran = true;
                 inside();
-                if (QWidget* still = QApplication::activeModalWidget()) {
+                if (QWidget* still = ActiveModalWindow()) {
                     ADD_FAILURE() << "the window stayed open";
                     still->close();
                 }

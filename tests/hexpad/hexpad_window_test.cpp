@@ -52,6 +52,41 @@ TEST_F(HexPadWindowTest, OpenedByThePanelAndTheShortcut) {
     }
 }
 
+// Keys typed right after the opening shortcut, before the pad has the focus, belong to
+// the pad; those after its Enter wait until the value has been entered.
+TEST_F(HexPadWindowTest, KeysTypedAheadReachThePad) {
+    struct Case {
+        const char* typed;  // after Shift+Ctrl+H; '\r' is Enter
+        const char* mainShows;
+    } cases[] = {
+        {"ff\r", "255"},
+        {"1a\r+1=", "27"},
+    };
+    for (const auto& c : cases) {
+        ResetEngine();
+        main->Render();
+        auto post = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(main.get(), new QKeyEvent(type, key, modifiers, text));
+        };
+        post(Qt::Key_H, Qt::ShiftModifier | Qt::ControlModifier, {});
+        for (const char* p = c.typed; *p; ++p) {
+            const char ch = *p;
+            const int key = ch == '\r' ? Qt::Key_Return : ch >= 'a' && ch <= 'z' ? ch - 32 : ch;
+            post(key, {}, QString(QChar(ch)));
+        }
+        QMetaObject::invokeMethod(main.get(), [&c] {
+            if (!Form4 || !Form4->isVisible()) return;
+            ADD_FAILURE() << "the pad stayed open: " << c.typed;
+            Form4->Close();
+        }, Qt::QueuedConnection);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(Form4, nullptr) << c.typed;
+        EXPECT_EQ(MainShows(), c.mainShows) << c.typed;
+    }
+}
+
 TEST_F(HexPadWindowTest, RefusedDuringAnEntryAndInTheErrorState) {
     for (const char* keys : {"5", "1/0="}) {
         ResetEngine();

@@ -1,11 +1,12 @@
-#include "functions/modal_input.h"
+#include "platform/modal_input.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QWidget>
 
 namespace abacone {
 namespace {
+
+ModalInput* innermost = nullptr;
 
 bool IsKey(QEvent::Type type) { return type == QEvent::KeyPress || type == QEvent::KeyRelease; }
 
@@ -14,15 +15,29 @@ bool IsPointer(QEvent::Type type) {
            type == QEvent::MouseButtonDblClick || type == QEvent::Wheel || type == QEvent::ContextMenu;
 }
 
+// Windows opened over the modal one that take their own input: popup menus, and boxes
+// the toolkit runs modally itself.
+bool OwnsItsInput(const QWidget* window) {
+    const Qt::WindowType type = window->windowType();
+    return type == Qt::Popup || type == Qt::ToolTip || window->isModal();
+}
+
 }  // namespace
 
-ModalInput::ModalInput(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+ModalInput::ModalInput(QWidget* window) : window_(window), outer_(innermost) {
+    innermost = this;
+    qApp->installEventFilter(this);
+}
 
-ModalInput::~ModalInput() { qApp->removeEventFilter(this); }
+ModalInput::~ModalInput() {
+    qApp->removeEventFilter(this);
+    innermost = outer_;
+}
 
 bool ModalInput::eventFilter(QObject* watched, QEvent* event) {
+    if (this != innermost || !window_) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() == window_) return false;
+    if (!widget || widget->window() == window_ || OwnsItsInput(widget->window())) return false;
     const QEvent::Type type = event->type();
     if (type == QEvent::WindowActivate) {
         if (widget->isWindow() && window_->isVisible()) {
@@ -39,10 +54,16 @@ bool ModalInput::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (IsKey(type)) {
-        QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_;
+        QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_.data();
         QCoreApplication::sendEvent(target, event);
     }
     return true;
+}
+
+QWidget* ActiveModalWindow() {
+    if (QWidget* box = QApplication::activeModalWidget()) return box;
+    QWidget* window = innermost ? innermost->window_.data() : nullptr;
+    return window && window->isVisible() ? window : nullptr;
 }
 
 }  // namespace abacone
