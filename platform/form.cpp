@@ -14,6 +14,7 @@
 #include "platform/button.h"
 #include "platform/key_translate.h"
 #include "platform/modal_input.h"
+#include "platform/panel.h"
 #include "platform/services.h"
 
 namespace abacone {
@@ -94,6 +95,10 @@ void Form::Close() { close(); }
 void Form::PopupAt(QPoint globalPos) {
     if (!menu_) return;
     menu_->Popup(this, globalPos, [this](const MenuItem& item) { Run(item.OnClick); });
+}
+
+Panel* Form::Control(const char* name) const {
+    return dynamic_cast<Panel*>(findChild<QWidget*>(QLatin1String(name)));
 }
 
 void Form::AdoptKeys(QWidget* child) { child->installEventFilter(this); }

@@ -27,6 +27,7 @@ class QEventLoop;
 namespace abacone {
 
 class Button;
+class Panel;
 
 enum class BorderStyle {
     None,    // no caption bar, no frame
@@ -75,6 +76,8 @@ public:
     void PopupAt(QPoint globalPos);
 
     void SetDefaultButton(Button* button) { defaultButton_ = button; }
+    // A panel or label of this window by its name; null when there is none.
+    Panel* Control(const char* name) const;
     // Routes a focusable child's keys through this window's dispatch. The Add* helpers
     // of controls.h do it for the controls they make.
     void AdoptKeys(QWidget* child);

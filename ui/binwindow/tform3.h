@@ -17,7 +17,6 @@ public:
     TForm3();
     ~TForm3() override;
 
-    Panel* Control(const char* name) const;
     Button* CloseButton() const { return button1_; }
     void ShowBinary(std::string_view text);
 

@@ -66,10 +66,6 @@ void TForm3::BuildLayout() {
 
 void TForm3::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, kMenu))); }
 
-Panel* TForm3::Control(const char* name) const {
-    return dynamic_cast<Panel*>(findChild<QWidget*>(QLatin1String(name)));
-}
-
 TForm3::TForm3() : Form(BorderStyle::None, true) {
     setFont(MakeFont(WindowText));
     SetColor(color::Teal);

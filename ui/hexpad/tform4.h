@@ -15,7 +15,6 @@ public:
     TForm4();
     ~TForm4() override;
 
-    Panel* Control(const char* name) const;
     void Render();  // copies the digit display text to Label1
 
     void Active();

@@ -100,10 +100,6 @@ void TForm4::BuildLayout() {
 
 void TForm4::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, kMenu))); }
 
-Panel* TForm4::Control(const char* name) const {
-    return dynamic_cast<Panel*>(findChild<QWidget*>(QLatin1String(name)));
-}
-
 TForm4::TForm4() : Form(BorderStyle::None, true) {
     setFont(MakeFont(WindowText));
     SetColor(color::Teal);

@@ -21,7 +21,6 @@ public:
     // Copies the display record to the labels and the memory colours to the "1" and "2"
     // keys; changes only what differs.
     void Render();
-    Panel* Control(const char* name) const;
 
     // Keypad and display handlers.
     void LabelS0Click();

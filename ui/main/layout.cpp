@@ -91,10 +91,6 @@ constexpr ControlSpec<F> kControls[] = {
 
 void TForm1::BuildLayout() { BuildControls<F>(*this, this, kControls); }
 
-Panel* TForm1::Control(const char* name) const {
-    return dynamic_cast<Panel*>(findChild<QWidget*>(QLatin1String(name)));
-}
-
 TForm1::TForm1() : Form(BorderStyle::Single, true) {
     Form1 = this;
     SetMainForm(this);
