@@ -79,15 +79,23 @@ void Form::SetColor(QRgb background) {
 
 void Form::ShowModal() {
     QPointer<Form> self(this);
-    // Installed before the window shows, so no key typed ahead is lost.
-    ModalInput input(this);
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loop;
-    modalLoop_ = &loop;
-    if (isVisible()) loop.exec(QEventLoop::DialogExec);
-    if (self) modalLoop_ = nullptr;
+    const QPointer<QWidget> before = QApplication::activeWindow();
+    {
+        // Installed before the window shows, so no key typed ahead is lost.
+        ModalInput input(this);
+        show();
+        raise();
+        activateWindow();
+        QEventLoop loop;
+        modalLoop_ = &loop;
+        if (isVisible()) loop.exec(QEventLoop::DialogExec);
+        if (self) modalLoop_ = nullptr;
+    }
+    // The window that had the keyboard takes it back, unless the application lost the
+    // activation meanwhile: a window manager need not hand it back by itself.
+    if (before && before != self && before->isVisible() &&
+        QGuiApplication::applicationState() == Qt::ApplicationActive)
+        before->activateWindow();
 }
 
 void Form::Close() { close(); }

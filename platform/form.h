@@ -64,6 +64,7 @@ public:
 
     // Shows the window modally and returns once it is closed (or hidden by the program).
     // Meanwhile the other windows take no input; keys typed for them reach this one.
+    // Afterwards the window that was active before takes the activation back.
     void ShowModal();
     bool InModalRun() const { return modalLoop_ != nullptr; }
     // Closes the window; closing the application's main form ends the program.

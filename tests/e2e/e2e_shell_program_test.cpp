@@ -122,6 +122,28 @@ TEST_F(Calculator, StartsAtTheBottomRightOnTopActiveAndIdle) {
     EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "42"; }, Settle)) << Clipboard();
 }
 
+TEST_F(Calculator, KeysTypedRightAfterAShortcutReachTheWindowItOpens) {
+    Launch();
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    struct Case {
+        std::vector<std::string> keys;
+        const char* copied;
+    } cases[] = {
+        {{"shift+ctrl+s", "3", "0", "Return"}, "0.5"},  // sin 30 through the value dialog
+        {{"shift+ctrl+h", "f", "f", "Return"}, "255"},  // the hexadecimal pad
+    };
+    // Each starts from a cleared calculator (Esc): the pad refuses to open during an entry.
+    for (const auto& c : cases) {
+        // Faster than any window manager hands over the focus.
+        std::vector<std::string> command{"xdotool", "key", "--delay", "1", "Escape"};
+        command.insert(command.end(), c.keys.begin(), c.keys.end());
+        session->Run(command);
+        Key("ctrl+c");
+        EXPECT_TRUE(WaitUntil([&] { return Clipboard() == c.copied; }, Settle)) << c.keys[0] << ": " << Clipboard();
+    }
+}
+
 TEST_F(Calculator, KeepPriorityAndOrdinaryWindowOptions) {
     Launch({"-top"}, true, Priority::Idle);
     const Window w = Main();

@@ -227,6 +227,19 @@ TEST(FormWindow, ModalRunEndsWhenTheWindowCloses) {
     EXPECT_EQ(form.Tag, 7);
 }
 
+TEST(FormWindow, ModalRunHandsTheActivationBack) {
+    TestForm owner, form;
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    QTimer::singleShot(0, &form, [&form] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.Close();
+    });
+    form.ShowModal();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+}
+
 TEST(FormWindow, PlacedOverTheOwnersClientRow) {
     TestForm owner, dialog;
     owner.SetClientSize(173, 76);

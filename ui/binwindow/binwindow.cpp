@@ -19,13 +19,12 @@ void OpenBinaryWindow() {
     const WindowPoint at = BinaryWindowOpenPlace(CurrentMainMetrics());
     window->SetPosition(at.Left, at.Top);
     BinaryWindowHeight = window->Height();
-    // The main window keeps its own stay-on-top flag across the modal run; what needs
-    // restoring afterwards is only the activation.
+    // The main window keeps its own stay-on-top flag across the modal run, and the run
+    // hands the activation back to it.
     window->ShowModal();
     Form3 = nullptr;
     window.reset();
     BinaryWindowOpen = 0;
-    ReturnToMainWindow();
 }
 
 Form* BinaryWindowForm() { return Form3; }

@@ -1,7 +1,5 @@
 #include "ui/binwindow/main_metrics.h"
 
-#include <QGuiApplication>
-
 #include "platform/application.h"
 #include "platform/form.h"
 
@@ -20,12 +18,6 @@ MainWindowMetrics CurrentMainMetrics() {
     if (!main) return {};
     return {main->Left(), main->Top(), main->Height(), main->ClientHeight(),
             ChildHeight(*main, "Label1"), ChildHeight(*main, "Label3")};
-}
-
-void ReturnToMainWindow() {
-    Form* main = MainForm();
-    if (main && main->isVisible() && QGuiApplication::applicationState() == Qt::ApplicationActive)
-        main->activateWindow();
 }
 
 }  // namespace abacone

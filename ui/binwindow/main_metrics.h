@@ -1,5 +1,5 @@
 // The auxiliary windows' link to the main window: its geometry as the placement
-// arithmetic wants it (zeros while there is none), and the return to it.
+// arithmetic wants it (zeros while there is none).
 #pragma once
 
 #include "ui/binwindow/placement.h"
@@ -7,9 +7,5 @@
 namespace abacone {
 
 MainWindowMetrics CurrentMainMetrics();
-
-// After a modal run: the main window takes the activation back, unless the application
-// lost it meanwhile (a window manager need not hand it back by itself).
-void ReturnToMainWindow();
 
 }  // namespace abacone

@@ -21,7 +21,6 @@ void OpenHexPad() {
     Form4 = nullptr;
     pad.reset();
     HexPadOpen = 0;
-    ReturnToMainWindow();
 }
 
 }  // namespace abacone

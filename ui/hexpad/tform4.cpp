@@ -11,9 +11,11 @@ void TForm4::Render() { label1_->SetCaption(HexPadLabel1); }
 
 // The pad only becomes active again after the application lost the activation, which
 // closes it; so only the first activation counts. On systems that hand the activation
-// to the blocked main window and back on a click there, the typed digits stay.
+// to the blocked main window and back on a click there, the typed digits stay, and so do
+// digits typed ahead that reached the pad before the window manager activated it (the
+// pad starts empty anyway).
 void TForm4::Active() {
-    if (!std::exchange(activated_, true)) HexPadReset();
+    if (!std::exchange(activated_, true) && HexDigitCount == 0) HexPadReset();
 }
 void TForm4::Key_Down(int key) { HexPadKeyDown(key); }
 void TForm4::Key_Press(char32_t key) { HexPadKeyPress(static_cast<int>(key)); }
