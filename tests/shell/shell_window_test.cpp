@@ -382,10 +382,3 @@ TEST_F(ShellWindowTest, MinimisedAndBackThroughTheTrayIcon) {
 QT_BEGIN_NAMESPACE
 void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
 QT_END_NAMESPACE
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
