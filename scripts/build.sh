@@ -7,7 +7,7 @@ dir=$1; shift
 # paths relative to the checkout let clones in other folders share it too.
 launcher=()
 if command -v ccache >/dev/null; then
-  export CCACHE_BASEDIR=$PWD
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
