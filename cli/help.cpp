@@ -18,7 +18,8 @@ const char* const HelpText =
     "  p          sign of the typed number    m   make the typed number negative\n"
     "  P          sign of the result\n"
     "  C          divide by 1024       T   divide by 60\n"
-    "Blanks, commas, brackets, other letters and non-ASCII characters are skipped;\n"
+    "UTF-8 full-width digits and ．＋－＊／＝, and × ÷ −, count as their ASCII keys.\n"
+    "Blanks, commas, brackets, other letters and other non-ASCII characters are skipped;\n"
     "a control character (such as a tab) ends the line's calculation. Results beyond\n"
     "+-99999999999999 and division by zero give \"Error\".\n";
 

@@ -1,6 +1,7 @@
 // A text read as a sequence of keys: the calculation from the clipboard.
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
+#include "engine/wide_key.h"
 #include "memory/memory.h"
 #include "platform/services.h"
 
@@ -29,9 +30,14 @@ void CalculateText(std::string_view text, int continueFlag) {
     for (std::size_t i = 0;; ++i) {
         if (State.ErrorLatched) return;
         // The end of the text ends it like a line break.
-        const auto c = static_cast<unsigned char>(i < text.size() ? text[i] : '\0');
-        // UTF-8: every byte of a non-ASCII character is skipped, so none acts as a key.
-        if (c >= 0x80) continue;
+        auto c = static_cast<unsigned char>(i < text.size() ? text[i] : '\0');
+        // UTF-8: a non-ASCII character is read whole, as the key it is written for
+        // (full-width digits, ×, ÷, ...) or as a blank; none of its bytes acts alone.
+        if (c >= 0x80) {
+            const WideKey wide = ReadWideKey(text, i);
+            i += wide.Length - 1;
+            c = static_cast<unsigned char>(wide.Key);
+        }
         if (c < 0x20) {
             Equals();
             return;

@@ -38,7 +38,8 @@ TEST(CalcProcess, AnswersEveryLineOfStandardInput) {
         {"empty line and missing last break", "2+3\n\n4", "5\n0\n4\n"},
         {"carriage return ends the line", "12+3\r\n", "15\n"},
         {"no input, no output", "", ""},
-        {"full-width digits are skipped whole", "120\xef\xbc\x95\n3\xef\xbc\x91\n", "120\n3\n"},
+        {"full-width digits are digits", "120\xef\xbc\x95\n3\xef\xbc\x91\n", "1205\n31\n"},
+        {"typeset and full-width operators", "80\xc3\x97" "40\n\xef\xbc\x91\xef\xbc\x8b" "1\n", "3200\n2\n"},
         {"NUL ends the calculation", "12\0+5\n3+4\n"s, "12\n7\n"},
         {"invalid UTF-8 skipped", "\xff\xfe" "1\xc0+\x80" "2\xed\xa0\x80\n", "3\n"},
         {"control characters", "1+2\t+3\n\x1b[31m5\n7\x7f+1\n", "3\n0\n8\n"},
@@ -79,6 +80,7 @@ TEST(CalcProcess, HelpAndUnknownOption) {
     EXPECT_EQ(help.Status, 0);
     EXPECT_NE(help.Out.find("backslash"), std::string::npos);
     EXPECT_NE(help.Out.find("divide by 1024"), std::string::npos);
+    EXPECT_NE(help.Out.find("full-width digits"), std::string::npos);
 
     const ProcessResult bad = Calc({"--hexx", "1"});
     EXPECT_EQ(bad.Status, 2);

@@ -38,12 +38,64 @@ INSTANTIATE_TEST_SUITE_P(Texts, Clipboard_, ::testing::Values(
     TextCase{"1+2\0+5"s, "3"},
     TextCase{"1 + 2 ~ {} 3", "24"},
     TextCase{"0.1*12345678901234567890=", "12345678901234.5"},
-    // Non-ASCII characters are skipped whole: full-width 5 and 1 are no keys.
-    TextCase{"120\xEF\xBC\x95", "120"},
-    TextCase{"5=\xEF\xBC\x91", "5"},
-    TextCase{"\xEF\xBC\x91\xEF\xBC\x92+3", "3"},
+    // Full-width digits are digits, never the commands their bytes once looked like.
+    TextCase{"120\xEF\xBC\x95", "1205"},
+    TextCase{"5=\xEF\xBC\x91", "1"},
+    TextCase{"\xEF\xBC\x91\xEF\xBC\x92+3", "15"},
     TextCase{"\xFF\xFE""4\x80*2", "8"},
     TextCase{"", "0"}));
+
+// Japanese and typeset text: full-width and typographic characters read as their
+// ASCII keys, every other non-ASCII character is skipped whole.
+INSTANTIATE_TEST_SUITE_P(Wide, Clipboard_, ::testing::Values(
+    TextCase{"１２＋３０×２", "84"},
+    TextCase{"80×40", "3200"},
+    TextCase{"１，２３４円＋１", "1235"},
+    TextCase{"100÷8", "12.5"},
+    TextCase{"１０－３＊２／７＝", "2"},
+    TextCase{"２．５＋．５", "3"},
+    TextCase{"１０−４", "6"},
+    TextCase{"１　２", "12"},           // the ideographic space
+    TextCase{"Ｃ１０２４", "1024"},     // full-width letters are no commands
+    TextCase{"２０４８ｒＴＰｃ", "2048"},
+    TextCase{"７＼２", "72"},           // nor the full-width backslash the remainder
+    TextCase{"￥1,200", "1200"},
+    TextCase{"¥1,200", "1200"},
+    TextCase{"1２3", "123"},
+    TextCase{"3×２\n×2", "6"},         // the line break still ends it
+    // Malformed UTF-8: bytes skipped one by one, the ASCII after them still read.
+    TextCase{"\xC3" "7", "7"},          // lead byte without its continuation
+    TextCase{"\xE2\x88" "9", "9"},
+    TextCase{"\xC0\x97" "2", "2"},     // never a lead byte
+    TextCase{"\xE0\x83\x97" "5", "5"}, // overlong ×
+    TextCase{"\xED\xA0\x80" "4", "4"}, // a surrogate
+    TextCase{"\xF4\x90\x80\x80" "6", "6"}, // beyond U+10FFFF
+    TextCase{"\x97" "3\xBC\x91", "3"},  // stray continuation bytes
+    TextCase{"\xF0\x9F\x98\x80" "8", "8"}));  // a well-formed emoji, skipped whole
+
+// A character cut off at the very end: the bytes present are skipped, nothing beyond
+// the text is read (the sanitizer build would catch a read past a heap copy's end).
+TEST_F(EngineTest, CharacterCutOffAtTheEndOfTheText) {
+    const std::string whole = "12×";
+    for (std::size_t keep = whole.size() - 1; keep >= 2; --keep) {
+        const std::string cut = whole.substr(0, keep);
+        CalculateText(std::string_view(cut), 0);
+        EXPECT_EQ(Label1Text(), "12") << keep;
+    }
+    for (const char* tail : {"\xEF", "\xEF\xBC", "\xF0\x9F\x98"}) {
+        const std::string text = std::string("7+") + tail;
+        CalculateText(std::string_view(text), 0);
+        EXPECT_EQ(Label1Text(), "7") << text.size();
+    }
+}
+
+TEST_F(EngineTest, LeadingMinusSignActsAsTheTypedMinus) {
+    CalculateText("-5+3", 0);
+    const std::string typed = Label1Text();
+    CalculateText("−5＋3", 0);
+    EXPECT_EQ(Label1Text(), typed);
+    EXPECT_EQ(typed, "-2");
+}
 
 TEST_F(EngineTest, ContinueFlagKeepsTheCalculation) {
     Press("5=");
