@@ -21,9 +21,11 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus"
   dirs=("$corpus")
   [ -d "fuzz/seeds/$name" ] && dirs+=("fuzz/seeds/$name")
+  dict=()
+  [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
   log="$dir/fuzz/$name.log"
   echo "== $name for ${share} s"
-  if ! "$target" -max_total_time="$share" -max_len=4096 -timeout=10 \
+  if ! "$target" -max_total_time="$share" -max_len=4096 -timeout=10 "${dict[@]}" \
       -artifact_prefix="$dir/fuzz/$name-" "${dirs[@]}" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "$name failed; the input that failed is saved beside $log" >&2
