@@ -5,11 +5,9 @@
 namespace abacone {
 namespace {
 
-Qt::Alignment AlignmentOf(ControlKind kind, Align align) {
-    const Qt::Alignment horizontal = align == Align::Left    ? Qt::AlignLeft
-                                     : align == Align::Right ? Qt::AlignRight
-                                                             : Qt::AlignHCenter;
-    return horizontal | (kind == ControlKind::Label ? Qt::AlignTop : Qt::AlignVCenter);
+// Vertically every caption is placed by its ink (caption.h).
+Qt::Alignment AlignmentOf(Align align) {
+    return align == Align::Left ? Qt::AlignLeft : align == Align::Right ? Qt::AlignRight : Qt::AlignHCenter;
 }
 
 void Place(QWidget* control, const char* name, Box box) {
@@ -28,7 +26,7 @@ Panel* AddPanel(QWidget* parent, const char* name, ControlKind kind, Box box, st
     auto* p = new Panel(parent);
     Place(p, name, box);
     p->SetBevel(kind == ControlKind::Panel ? 1 : 0);
-    p->SetAlignment(AlignmentOf(kind, alignment));
+    p->SetAlignment(AlignmentOf(alignment));
     p->SetColor(background);
     p->SetFont(font);
     p->SetCaption(caption);

@@ -22,8 +22,8 @@ struct Box {
 };
 
 enum class ControlKind {
-    Label,  // no bevel, caption along the top edge
-    Panel,  // one-pixel raised bevel, caption centred vertically
+    Label,  // no bevel
+    Panel,  // one-pixel raised bevel
 };
 
 enum class Align { Left, Centre, Right };

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/form.h"
 
@@ -23,7 +24,7 @@ void Panel::SetCaption(std::string_view text) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
     if (autoSize_) FitToText();
-    update();
+    Relayout();
 }
 
 void Panel::SetHint(std::string_view text) {
@@ -33,7 +34,7 @@ void Panel::SetHint(std::string_view text) {
 
 void Panel::SetAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
-    update();
+    Relayout();
 }
 
 void Panel::SetColor(QRgb background) {
@@ -46,12 +47,12 @@ void Panel::SetFont(const FontSpec& spec) {
     QWidget::setFont(MakeFont(spec));
     fontColor_ = spec.Color;
     if (autoSize_) FitToText();
-    update();
+    Relayout();
 }
 
 void Panel::SetBevel(int width) {
     bevel_ = width;
-    update();
+    Relayout();
 }
 
 void Panel::SetAutoSize(bool on) {
@@ -60,8 +61,33 @@ void Panel::SetAutoSize(bool on) {
 }
 
 void Panel::FitToText() {
+    // Wide enough for the ink too: synthetic bold reaches past the last advance.
     const QFontMetrics metrics(font());
-    resize(metrics.horizontalAdvance(caption_) + 2 * bevel_, metrics.height() + 2 * bevel_);
+    const QRect ink = InkBox(font(), caption_);
+    const int width = ink.isEmpty() ? metrics.horizontalAdvance(caption_)
+                                    : std::max(metrics.horizontalAdvance(caption_), ink.right() + 1) -
+                                          std::min(0, ink.left());
+    resize(width + 2 * bevel_, metrics.height() + 2 * bevel_);
+}
+
+void Panel::Relayout() {
+    layout_.reset();
+    update();
+}
+
+void Panel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layout_.reset();
+}
+
+QRect Panel::CaptionArea() const { return rect().adjusted(bevel_, bevel_, -bevel_, -bevel_); }
+
+void Panel::PaintCaption(QPainter& painter) {
+    if (caption_.isEmpty()) return;
+    if (!layout_) layout_ = FitCaption(font(), caption_, CaptionArea(), alignment_);
+    painter.setFont(layout_->Font);
+    painter.setPen(QColor::fromRgb(fontColor_));
+    painter.drawText(layout_->Origin, caption_);
 }
 
 void Panel::paintEvent(QPaintEvent*) {
@@ -69,7 +95,7 @@ void Panel::paintEvent(QPaintEvent*) {
     const QRect box = rect();
     p.fillRect(box, QColor::fromRgb(background_));
     for (int i = 0; i < bevel_; ++i) {
-        const QRect r = box.adjusted(i, i, -i - 1, -i - 1);
+        const QRect r = box.adjusted(i, i, -i, -i);  // right() and bottom() are the last pixels
         p.setPen(QColor(255, 255, 255));
         p.drawLine(r.topLeft(), r.topRight());
         p.drawLine(r.topLeft(), r.bottomLeft());
@@ -77,10 +103,8 @@ void Panel::paintEvent(QPaintEvent*) {
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
     }
-    if (caption_.isEmpty()) return;
-    p.setPen(QColor::fromRgb(fontColor_));
-    p.drawText(box.adjusted(bevel_, bevel_, -bevel_, -bevel_), int(alignment_) | Qt::TextSingleLine,
-               caption_);
+    p.setClipRect(CaptionArea());
+    PaintCaption(p);
 }
 
 void Panel::mousePressEvent(QMouseEvent* event) {

@@ -5,9 +5,13 @@
 #pragma once
 
 #include <QWidget>
+
+class QPainter;
 #include <functional>
+#include <optional>
 #include <string_view>
 
+#include "platform/caption.h"
 #include "platform/style.h"
 
 namespace abacone {
@@ -21,6 +25,7 @@ public:
     void SetHint(std::string_view text);
     QString Hint() const { return toolTip(); }
     void SetAlignment(Qt::Alignment alignment);
+    Qt::Alignment Alignment() const { return alignment_; }
     void SetColor(QRgb background);
     QRgb Color() const { return background_; }
     void SetFont(const FontSpec& spec);
@@ -28,6 +33,13 @@ public:
     void SetBevel(int width);  // raised bevel of this many pixels; 0: none
     // A label sized to its caption: the box's width and height follow the text.
     void SetAutoSize(bool on);
+
+    // The area inside the bevel that the caption's ink stays in.
+    QRect CaptionArea() const;
+    // Draws the caption alone, in the control's coordinates and without clipping; the
+    // paint event clips it to CaptionArea(). A label that lays its text out otherwise
+    // (wrapping) draws it here.
+    virtual void PaintCaption(QPainter& painter);
 
     std::function<void()> OnClick;     // left press and release inside the box
     std::function<void()> OnDblClick;  // fast second left press (no second click)
@@ -38,9 +50,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FitToText();
+    void Relayout();
 
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignCenter;
@@ -49,6 +63,7 @@ private:
     int bevel_ = 0;
     bool autoSize_ = false;
     bool pressed_ = false;
+    std::optional<CaptionLayout> layout_;  // empty: to be fitted before the next paint
 };
 
 }  // namespace abacone

@@ -50,6 +50,7 @@ void TForm3::BuildLayout() {
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(2, 2, 144, 32);
     label->SetColor(color::Black);
+    label->SetAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->SetFont(BinaryDigits);
     label->SetCaption("0");
     label->SetHint("２進数表示");

@@ -4,11 +4,10 @@
 
 namespace abacone {
 
-void WrapLabel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor::fromRgb(Color()));
-    p.setPen(QColor::fromRgb(FontColor()));
-    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Caption());
+void WrapLabel::PaintCaption(QPainter& painter) {
+    painter.setFont(font());
+    painter.setPen(QColor::fromRgb(FontColor()));
+    painter.drawText(rect(), int(Alignment()) | Qt::TextWordWrap, Caption());
 }
 
 }  // namespace abacone

@@ -9,8 +9,7 @@ class WrapLabel : public Panel {
 public:
     using Panel::Panel;
 
-protected:
-    void paintEvent(QPaintEvent*) override;
+    void PaintCaption(QPainter& painter) override;
 };
 
 }  // namespace abacone
