@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/binary_streams.h"
 #include "cli/evaluate.h"
 #include "cli/help.h"
 #include "cli/line_splitter.h"
@@ -31,6 +32,7 @@ int Flush(std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseBinaryStandardStreams();
     const Options options = ParseOptions(argc, argv);
     if (!options.Error.empty()) {
         std::fprintf(stderr, "abacone-calc: %s\nTry 'abacone-calc --help'.\n",

@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic locales
   xvfb xauth x11-utils x11-xkb-utils xdotool xclip openbox tint2 imagemagick
   mingw-w64 ccache
+  wine wine64 desktop-file-utils appstream man-db groff-base dpkg-dev fakeroot file
 )
 
 missing=()

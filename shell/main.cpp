@@ -10,6 +10,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     abacone::SetApplicationTitle("Abacone");
+    QGuiApplication::setDesktopFileName("abacone");  // abacone.desktop: panels find name and icon
     abacone::QtClipboard clipboard;
     abacone::QtMessageBox messages;
     abacone::SetClipboard(&clipboard);

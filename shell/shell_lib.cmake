@@ -7,6 +7,10 @@ target_sources(abacone_engine PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/attach.cpp
 )
 
+# The icons' pixels, plain data shared with the icon-theme tool in data/.
+add_library(abacone_icon_art STATIC ${CMAKE_CURRENT_SOURCE_DIR}/icon_art.cpp)
+target_include_directories(abacone_icon_art PUBLIC ${PROJECT_SOURCE_DIR})
+
 # The program's icons and the notification-area component.
 add_library(abacone_tasktray STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/tasktray/tasktray.cpp
@@ -14,7 +18,7 @@ add_library(abacone_tasktray STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/icons.cpp
 )
 target_include_directories(abacone_tasktray PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(abacone_tasktray PUBLIC Qt6::Widgets abacone_os abacone_services)
+target_link_libraries(abacone_tasktray PUBLIC Qt6::Widgets abacone_os abacone_services abacone_icon_art)
 
 # The shell over the windows: start-up, activation, the tray icon's part, attach mode.
 add_library(abacone_shell STATIC

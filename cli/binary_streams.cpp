@@ -1,0 +1,18 @@
+#include "cli/binary_streams.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace abacone::cli {
+
+void UseBinaryStandardStreams() {
+#ifdef _WIN32
+    _setmode(0, _O_BINARY);
+    _setmode(1, _O_BINARY);
+    _setmode(2, _O_BINARY);
+#endif
+}
+
+}  // namespace abacone::cli
