@@ -84,12 +84,16 @@ public:
     // A viewable window of this class that lives inside another program's window (an
     // icon in the notification area); 0 when there is none.
     Window Embedded(const std::string& windowClass);
+    // How many such icons there are.
+    std::size_t EmbeddedCount(const std::string& windowClass);
 
 private:
     std::uint32_t Atom(const char* name);
     std::vector<std::uint32_t> Property32(Window w, const char* property, std::uint32_t type);
     std::string Text(Window w, std::uint32_t property);
-    Window FindEmbedded(Window w, bool topLevel, const std::string& windowClass);
+    // Adds the icons of this class under `w` to `found`, stopping after `limit` of them.
+    void FindEmbedded(Window w, bool topLevel, const std::string& windowClass, std::vector<Window>& found,
+                      std::size_t limit);
     bool Managed(Window w);
 
     xcb_connection_t* c_;
