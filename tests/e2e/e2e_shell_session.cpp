@@ -51,6 +51,14 @@ void EndProcess(pid_t& pid) {
 
 std::string SourceDir() { return ABACONE_E2E_SOURCE_DIR; }
 
+void Exec(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
 XSession::XSession(Options options) {
     int ready[2];
     if (pipe(ready) != 0) {
@@ -162,11 +170,7 @@ pid_t XSession::SpawnWith(const std::vector<std::string>& argv, int keepFd) cons
     for (int fd = 3; fd < 256; ++fd) {
         if (fd != keepFd) close(fd);
     }
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
+    Exec(argv);
 }
 
 std::string XSession::Run(const std::vector<std::string>& argv, int* status) const {
@@ -180,11 +184,7 @@ std::string XSession::Run(const std::vector<std::string>& argv, int* status) con
         dup2(null, 0);
         dup2(null, 2);
         for (int fd = 3; fd < 256; ++fd) close(fd);
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
+        Exec(argv);
     }
     close(out[1]);
     std::string text;

@@ -104,6 +104,9 @@ private:
 // other processes only: the program under test never polls.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 
+// In a child process: runs `argv` in its place, or ends with 127.
+[[noreturn]] void Exec(const std::vector<std::string>& argv);
+
 // The directory of the test sources (for the panel's configuration file).
 std::string SourceDir();
 

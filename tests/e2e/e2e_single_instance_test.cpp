@@ -10,10 +10,6 @@
 
 #include "tests/e2e/e2e_shell_session.h"
 
-#ifndef ABACONE_PROGRAM
-#define ABACONE_PROGRAM "abacone"
-#endif
-
 namespace abacone::e2e {
 namespace {
 

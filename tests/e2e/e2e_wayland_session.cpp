@@ -36,11 +36,7 @@ pid_t SpawnWithEnvironment(const std::vector<std::string>& argv, const Environme
     const int err = errorsDir.empty() ? null : open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     dup2(err, 2);
     for (int fd = 3; fd < 256; ++fd) close(fd);
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
+    Exec(argv);
 }
 
 void End(pid_t pid) {
