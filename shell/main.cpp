@@ -5,10 +5,14 @@
 #include "platform/application.h"
 #include "platform/qt_services.h"
 #include "shell/lifecycle.h"
+#include "shell/instance_hook.h"
 #include "ui/main/form1.h"
 
 int main(int argc, char* argv[]) {
+    abacone::UsePreferredPlatform();
     QApplication app(argc, argv);
+    // A second start brings the running calculator forward and ends here.
+    if (abacone::SummonedOtherInstance()) return 0;
     abacone::SetApplicationTitle("Abacone");
     QGuiApplication::setDesktopFileName("abacone");  // abacone.desktop: panels find name and icon
     abacone::QtClipboard clipboard;
@@ -23,6 +27,7 @@ int main(int argc, char* argv[]) {
     abacone::TIForm iform;
     abacone::SetValueDialog(&iform);
 
+    abacone::ServeLaterStarts();
     // Start-up (StartShell) has shown the window, unless it was started hidden.
     QApplication::exec();
     abacone::SetValueDialog(nullptr);

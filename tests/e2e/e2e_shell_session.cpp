@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <thread>
 
@@ -49,6 +50,14 @@ void EndProcess(pid_t& pid) {
 }  // namespace
 
 std::string SourceDir() { return ABACONE_E2E_SOURCE_DIR; }
+
+void Exec(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
 
 XSession::XSession(Options options) {
     int ready[2];
@@ -161,11 +170,7 @@ pid_t XSession::SpawnWith(const std::vector<std::string>& argv, int keepFd) cons
     for (int fd = 3; fd < 256; ++fd) {
         if (fd != keepFd) close(fd);
     }
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
+    Exec(argv);
 }
 
 std::string XSession::Run(const std::vector<std::string>& argv, int* status) const {
@@ -179,11 +184,7 @@ std::string XSession::Run(const std::vector<std::string>& argv, int* status) con
         dup2(null, 0);
         dup2(null, 2);
         for (int fd = 3; fd < 256; ++fd) close(fd);
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
+        Exec(argv);
     }
     close(out[1]);
     std::string text;
@@ -297,16 +298,26 @@ bool XInspect::Managed(Window w) {
 }
 
 XInspect::Window XInspect::Embedded(const std::string& windowClass) {
-    return FindEmbedded(root_, true, windowClass);
+    std::vector<Window> found;
+    FindEmbedded(root_, true, windowClass, found, 1);
+    return found.empty() ? 0 : found[0];
 }
 
-XInspect::Window XInspect::FindEmbedded(Window w, bool topLevel, const std::string& windowClass) {
+std::size_t XInspect::EmbeddedCount(const std::string& windowClass) {
+    std::vector<Window> found;
+    FindEmbedded(root_, true, windowClass, found, SIZE_MAX);
+    return found.size();
+}
+
+void XInspect::FindEmbedded(Window w, bool topLevel, const std::string& windowClass, std::vector<Window>& found,
+                            std::size_t limit) {
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c_, xcb_query_tree(c_, w), nullptr);
-    if (!tree) return 0;
+    if (!tree) return;
     std::vector<Window> children(xcb_query_tree_children(tree),
                                  xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
     std::free(tree);
     for (Window child : children) {
+        if (found.size() >= limit) return;
         if (!topLevel) {
             const std::string cls = Text(child, XCB_ATOM_WM_CLASS);
             xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(
@@ -315,12 +326,13 @@ XInspect::Window XInspect::FindEmbedded(Window w, bool topLevel, const std::stri
             std::free(a);
             // WM_CLASS holds the instance and the class, each ending in a zero byte.
             // Managed windows are in the client list; an icon in a panel is not.
-            if (viewable && cls.find(windowClass + '\0') != std::string::npos && !Managed(child))
-                return child;
+            if (viewable && cls.find(windowClass + '\0') != std::string::npos && !Managed(child)) {
+                found.push_back(child);
+                continue;
+            }
         }
-        if (Window found = FindEmbedded(child, false, windowClass)) return found;
+        FindEmbedded(child, false, windowClass, found, limit);
     }
-    return 0;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {

@@ -84,12 +84,16 @@ public:
     // A viewable window of this class that lives inside another program's window (an
     // icon in the notification area); 0 when there is none.
     Window Embedded(const std::string& windowClass);
+    // How many such icons there are.
+    std::size_t EmbeddedCount(const std::string& windowClass);
 
 private:
     std::uint32_t Atom(const char* name);
     std::vector<std::uint32_t> Property32(Window w, const char* property, std::uint32_t type);
     std::string Text(Window w, std::uint32_t property);
-    Window FindEmbedded(Window w, bool topLevel, const std::string& windowClass);
+    // Adds the icons of this class under `w` to `found`, stopping after `limit` of them.
+    void FindEmbedded(Window w, bool topLevel, const std::string& windowClass, std::vector<Window>& found,
+                      std::size_t limit);
     bool Managed(Window w);
 
     xcb_connection_t* c_;
@@ -99,6 +103,9 @@ private:
 // True once `condition` holds, checked every 20 ms; false after `limit`. For waiting on
 // other processes only: the program under test never polls.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
+
+// In a child process: runs `argv` in its place, or ends with 127.
+[[noreturn]] void Exec(const std::vector<std::string>& argv);
 
 // The directory of the test sources (for the panel's configuration file).
 std::string SourceDir();

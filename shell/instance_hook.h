@@ -1,0 +1,15 @@
+// The program entry's view of the single instance: one call before the windows are built,
+// one after.
+#pragma once
+
+#include "shell/platform_choice.h"
+
+namespace abacone {
+
+// True when a calculator already runs for this user and display and came forward.
+bool SummonedOtherInstance();
+// From now on later starts bring this calculator forward as its tray icon does. Also
+// tells on standard error what the window system does not allow.
+void ServeLaterStarts();
+
+}  // namespace abacone

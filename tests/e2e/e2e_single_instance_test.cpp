@@ -1,0 +1,100 @@
+// Starting the calculator again while it runs: the running one comes forward, the new
+// process ends with 0, and a calculator killed outright does not block the next start.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/e2e_shell_session.h"
+
+namespace abacone::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using Window = XInspect::Window;
+constexpr auto Settle = 15s;
+
+class SecondStart : public testing::Test {
+protected:
+    void SetUp() override {
+        session = std::make_unique<XSession>(XSession::Options{});
+        if (!session->Ready()) GTEST_SKIP() << session->Problem();
+        x = std::make_unique<XInspect>(session->Display());
+    }
+    // The first calculator; "p" keeps it at normal priority on a busy machine.
+    pid_t StartFirst(const std::string& letters = "p") {
+        const pid_t pid = session->Spawn({ABACONE_PROGRAM, letters});
+        EXPECT_TRUE(WaitUntil([&] { return x->Embedded("abacone") != 0; }, Settle)) << "tray icon";
+        return pid;
+    }
+    // A later start as a desktop shortcut makes it: no platform named, only the display.
+    int StartAgain() {
+        int status = -1;
+        session->Run({"env", "-u", "QT_QPA_PLATFORM", ABACONE_PROGRAM, "p"}, &status);
+        return status;
+    }
+    Window Main() {
+        Window w = 0;
+        WaitUntil([&] { return (w = x->FindClient("Abacone")) != 0; }, Settle);
+        return w;
+    }
+    bool OneWindowOneIcon() { return x->ClientsOf("abacone").size() == 1 && x->EmbeddedCount("abacone") == 1; }
+
+    std::unique_ptr<XSession> session;
+    std::unique_ptr<XInspect> x;
+};
+
+TEST_F(SecondStart, GivesOneWindowAndOneTrayIcon) {
+    StartFirst();
+    const Window w = Main();
+    ASSERT_NE(w, 0u);
+    EXPECT_EQ(StartAgain(), 0);
+    EXPECT_EQ(StartAgain(), 0);
+    EXPECT_TRUE(OneWindowOneIcon()) << x->ClientsOf("abacone").size() << " windows, "
+                                    << x->EmbeddedCount("abacone") << " icons";
+    EXPECT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+}
+
+TEST_F(SecondStart, RestoresAMinimisedCalculatorAndShowsAHiddenStart) {
+    struct Case {
+        const char* letters;
+        const char* keys;  // what makes it go away; none for a hidden start
+    } cases[] = {{"p", "ctrl+q"}, {"hp", nullptr}};
+    for (const auto& c : cases) {
+        SetUp();
+        StartFirst(c.letters);
+        if (c.keys) {
+            const Window w = Main();
+            ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+            session->Run({"xdotool", "key", c.keys});
+            ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
+        } else {
+            EXPECT_EQ(x->FindClient("Abacone"), 0u) << "hidden";
+        }
+        EXPECT_EQ(StartAgain(), 0) << c.letters;
+        const Window w = Main();
+        ASSERT_NE(w, 0u) << c.letters;
+        EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->Active() == w; }, Settle)) << c.letters;
+        EXPECT_TRUE(OneWindowOneIcon()) << c.letters;
+    }
+}
+
+TEST_F(SecondStart, AfterTheFirstWasKilledANewStartWorks) {
+    const pid_t first = StartFirst();
+    ASSERT_NE(Main(), 0u);
+    kill(first, SIGKILL);
+    session->Kill(first);  // reaps it
+    ASSERT_TRUE(WaitUntil([&] { return x->FindClient("Abacone") == 0; }, Settle));
+    StartFirst();
+    const Window w = Main();
+    ASSERT_NE(w, 0u) << "the endpoint it left behind is taken over";
+    EXPECT_EQ(StartAgain(), 0);
+    EXPECT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    EXPECT_TRUE(OneWindowOneIcon());
+}
+
+}  // namespace
+}  // namespace abacone::e2e
