@@ -79,7 +79,8 @@ void Form::SetColor(QRgb background) {
 
 void Form::ShowModal() {
     QPointer<Form> self(this);
-    const QPointer<QWidget> before = QApplication::activeWindow();
+    // A window manager need not hand the activation back by itself.
+    const ActivationReturn giveBack(this);
     {
         // Installed before the window shows, so no key typed ahead is lost.
         ModalInput input(this);
@@ -91,11 +92,6 @@ void Form::ShowModal() {
         if (isVisible()) loop.exec(QEventLoop::DialogExec);
         if (self) modalLoop_ = nullptr;
     }
-    // The window that had the keyboard takes it back, unless the application lost the
-    // activation meanwhile: a window manager need not hand it back by itself.
-    if (before && before != self && before->isVisible() &&
-        QGuiApplication::applicationState() == Qt::ApplicationActive)
-        before->activateWindow();
 }
 
 void Form::Close() { close(); }
