@@ -48,12 +48,25 @@ void Form::ApplyWindowFlags() {
     if (stayOnTop_) flags |= Qt::WindowStaysOnTopHint;
     if (flags == windowFlags()) return;
     const bool visible = isVisible();
-    const QPoint at = pos();
+    const QPoint at = frameGeometry().topLeft();
     setWindowFlags(flags);  // hides a visible window: show it again where it was
     if (visible) {
         move(at);
+        // The new frame is known only once the window manager has framed the window;
+        // until then the outer corner is put back as each move of the frame shows it.
+        keepOuterAt_ = at;
+        outerFixes_ = 0;
         show();
     }
+}
+
+void Form::KeepOuterCorner() {
+    if (!keepOuterAt_) return;
+    if (frameGeometry().topLeft() == *keepOuterAt_ || ++outerFixes_ > 3) {
+        keepOuterAt_.reset();
+        return;
+    }
+    move(*keepOuterAt_);
 }
 
 void Form::SetStayOnTop(bool on) {
@@ -164,6 +177,7 @@ bool Form::HandleKeyEvent(QKeyEvent* event) {
 
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::Move || event->type() == QEvent::Expose) KeepOuterCorner();
     return QWidget::event(event);
 }
 
