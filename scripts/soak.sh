@@ -55,8 +55,8 @@ other=$(xdotool search --name '^xmessage$' | head -n1)
 "$program" p >/dev/null 2>&1 &
 app=$!
 pids+=("$app")
-until_ok 'xdotool search --name "^Abacone$"'
-main=$(xdotool search --name '^Abacone$' | head -n1)
+until_ok 'xdotool search --onlyvisible --name "^Abacone$"'
+main=$(xdotool search --onlyvisible --name '^Abacone$' | head -n1)
 
 active() { xdotool getactivewindow 2>/dev/null || echo 0; }
 main_active() { [ "$(active)" = "$main" ]; }

@@ -13,9 +13,6 @@ echo "== build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
 
-echo "== soak, shortened (the full one: scripts/bench.sh)"
-scripts/soak.sh build --short
-
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/build.sh build-asan -DABACONE_SANITIZE=ON -DABACONE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
