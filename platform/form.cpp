@@ -48,12 +48,25 @@ void Form::ApplyWindowFlags() {
     if (stayOnTop_) flags |= Qt::WindowStaysOnTopHint;
     if (flags == windowFlags()) return;
     const bool visible = isVisible();
-    const QPoint at = pos();
+    const QPoint at = frameGeometry().topLeft();
     setWindowFlags(flags);  // hides a visible window: show it again where it was
     if (visible) {
         move(at);
+        // The new frame is known only once the window manager has framed the window;
+        // until then the outer corner is put back as each move of the frame shows it.
+        keepOuterAt_ = at;
+        outerFixes_ = 0;
         show();
     }
+}
+
+void Form::KeepOuterCorner() {
+    if (!keepOuterAt_) return;
+    if (frameGeometry().topLeft() == *keepOuterAt_ || ++outerFixes_ > 3) {
+        keepOuterAt_.reset();
+        return;
+    }
+    move(*keepOuterAt_);
 }
 
 void Form::SetStayOnTop(bool on) {
@@ -79,7 +92,8 @@ void Form::SetColor(QRgb background) {
 
 void Form::ShowModal() {
     QPointer<Form> self(this);
-    const QPointer<QWidget> before = QApplication::activeWindow();
+    // A window manager need not hand the activation back by itself.
+    const ActivationReturn giveBack(this);
     {
         // Installed before the window shows, so no key typed ahead is lost.
         ModalInput input(this);
@@ -91,11 +105,6 @@ void Form::ShowModal() {
         if (isVisible()) loop.exec(QEventLoop::DialogExec);
         if (self) modalLoop_ = nullptr;
     }
-    // The window that had the keyboard takes it back, unless the application lost the
-    // activation meanwhile: a window manager need not hand it back by itself.
-    if (before && before != self && before->isVisible() &&
-        QGuiApplication::applicationState() == Qt::ApplicationActive)
-        before->activateWindow();
 }
 
 void Form::Close() { close(); }
@@ -168,6 +177,7 @@ bool Form::HandleKeyEvent(QKeyEvent* event) {
 
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::Move || event->type() == QEvent::Expose) KeepOuterCorner();
     return QWidget::event(event);
 }
 

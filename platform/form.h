@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -113,6 +114,7 @@ private:
     KeyResult Dispatch(const KeyStroke& stroke);
     bool HandleKeyEvent(QKeyEvent* event);
     void ApplyWindowFlags();
+    void KeepOuterCorner();
 
     BorderStyle border_;
     bool stayOnTop_;
@@ -120,6 +122,9 @@ private:
     bool autoPopup_ = true;
     Button* defaultButton_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
+    // Where the outer corner belongs after the window got a new frame (see KeepOuterCorner).
+    std::optional<QPoint> keepOuterAt_;
+    int outerFixes_ = 0;
     bool dragging_ = false;
     QPoint dragOffset_;
 };

@@ -2,11 +2,18 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 
 namespace abacone {
 namespace {
 
 ModalInput* innermost = nullptr;
+// The window the last modal run gave the activation back to.
+QPointer<QWidget> lastOwner;
+
+bool CanOwn(const QWidget* window, const QWidget* modal) {
+    return window && window != modal && window->isVisible();
+}
 
 bool IsKey(QEvent::Type type) { return type == QEvent::KeyPress || type == QEvent::KeyRelease; }
 
@@ -15,11 +22,12 @@ bool IsPointer(QEvent::Type type) {
            type == QEvent::MouseButtonDblClick || type == QEvent::Wheel || type == QEvent::ContextMenu;
 }
 
-// Windows opened over the modal one that take their own input: popup menus, and boxes
-// the toolkit runs modally itself.
+// Windows that take their own input while a modal window is up: popup menus and boxes
+// the toolkit runs modally itself, opened over it, and the notification-area icon (an X11
+// widget of Qt's own), whose press must still bring the program back from elsewhere.
 bool OwnsItsInput(const QWidget* window) {
     const Qt::WindowType type = window->windowType();
-    return type == Qt::Popup || type == Qt::ToolTip || window->isModal();
+    return type == Qt::Popup || type == Qt::ToolTip || window->isModal() || window->inherits("QSystemTrayIconSys");
 }
 
 }  // namespace
@@ -58,6 +66,20 @@ bool ModalInput::eventFilter(QObject* watched, QEvent* event) {
         QCoreApplication::sendEvent(target, event);
     }
     return true;
+}
+
+ActivationReturn::ActivationReturn(const QWidget* modal) {
+    QWidget* active = QApplication::activeWindow();
+    if (CanOwn(active, modal))
+        owner_ = active;
+    else if (CanOwn(lastOwner, modal))
+        owner_ = lastOwner;
+}
+
+ActivationReturn::~ActivationReturn() {
+    lastOwner = owner_;
+    if (owner_ && owner_->isVisible() && QGuiApplication::applicationState() == Qt::ApplicationActive)
+        owner_->activateWindow();
 }
 
 QWidget* ActiveModalWindow() {

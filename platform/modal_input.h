@@ -30,6 +30,25 @@ private:
     ModalInput* outer_;
 };
 
+// Gives the activation back after a modal window: to the window that had it before, or,
+// where the toolkit has not yet noticed that an earlier modal window went away, to the
+// one that the earlier run gave it back to. So after any sequence of modal windows (two
+// dialogs in a row, a dialog and a message box) the window that had the keyboard before
+// the first one has it again. Nothing is taken back from another program that the user
+// went to meanwhile.
+class ActivationReturn {
+public:
+    explicit ActivationReturn(const QWidget* modal);
+    ~ActivationReturn();
+    ActivationReturn(const ActivationReturn&) = delete;
+    ActivationReturn& operator=(const ActivationReturn&) = delete;
+    // The window that takes the activation back; null when there is none.
+    QWidget* Owner() const { return owner_; }
+
+private:
+    QPointer<QWidget> owner_;
+};
+
 // The window the user has to answer first: a toolkit-modal box (message box), else the
 // window of the innermost modal run; null when no modal window is up.
 QWidget* ActiveModalWindow();

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 
+#include "platform/modal_input.h"
+
 namespace abacone {
 namespace {
 
@@ -20,6 +22,7 @@ void QtMessageBox::Show(std::string_view title, std::string_view text, MessageIc
                     FromUtf8(title), body, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const ActivationReturn giveBack(&box);
     box.exec();
 }
 

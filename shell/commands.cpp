@@ -45,21 +45,17 @@ void NudgeLeft() { Nudge(NudgeDirection::Left); }
 void NudgeRight() { Nudge(NudgeDirection::Right); }
 
 void ToggleStayOnTop() {
-    Form* main = ShellMainForm();
-    if (!main || MenuMark("AttachWin")) return;  // the attach mode needs it on
+    if (!ShellMainForm() || MenuMark("AttachWin")) return;  // the attach mode needs it on
     const bool on = !MenuMark("MTop");
     SetMenuMark("MTop", on);
-    main->SetStayOnTop(on);
-    Resize_Event();  // the window was shown anew: no taskbar button again
+    Reframe([on](Form& main) { main.SetStayOnTop(on); });
 }
 
 void ToggleCaption() {
-    Form* main = ShellMainForm();
-    if (!main) return;
+    if (!ShellMainForm()) return;
     const bool on = !MenuMark("MCapt");
     SetMenuMark("MCapt", on);
-    main->SetBorderStyle(on ? BorderStyle::Single : BorderStyle::None);
-    Resize_Event();
+    Reframe([on](Form& main) { main.SetBorderStyle(on ? BorderStyle::Single : BorderStyle::None); });
 }
 
 void ToggleExtendedKeypad() {

@@ -221,6 +221,18 @@ void ShrinkToDisplays() {
     if (Form* main = LiveMain(); main && !main->isMinimized()) main->SetClientHeight(DisplayLinesHeight);
 }
 
+void Reframe(const std::function<void(Form&)>& change) {
+    Form* main = LiveMain();
+    if (!main) return;
+    // The hide shrinks it as a deactivation would, and no activation may follow.
+    const bool inUse = main->isActiveWindow();
+    change(*main);
+    Resize_Event();
+    if (!inUse) return;
+    main->activateWindow();
+    Ap_Active();
+}
+
 void Resize_Event() {
     Form* main = LiveMain();
     if (!main) return;

@@ -3,6 +3,7 @@
 
 #include "functions/iform.h"
 #include "platform/application.h"
+#include "platform/program_entry.h"
 #include "platform/qt_services.h"
 #include "shell/lifecycle.h"
 #include "shell/instance_hook.h"
@@ -10,28 +11,34 @@
 
 int main(int argc, char* argv[]) {
     abacone::UsePreferredPlatform();
-    QApplication app(argc, argv);
-    // A second start brings the running calculator forward and ends here.
-    if (abacone::SummonedOtherInstance()) return 0;
-    abacone::SetApplicationTitle("Abacone");
-    QGuiApplication::setDesktopFileName("abacone");  // abacone.desktop: panels find name and icon
-    abacone::QtClipboard clipboard;
-    abacone::QtMessageBox messages;
-    abacone::SetClipboard(&clipboard);
-    abacone::SetMessages(&messages);
+    return abacone::RunProgram(argc, argv, [] {
+        // A second start brings the running calculator forward and ends here.
+        if (abacone::SummonedOtherInstance()) return;
+        abacone::SetApplicationTitle("Abacone");
+        QGuiApplication::setDesktopFileName("abacone");  // abacone.desktop: panels find name and icon
+        abacone::QtClipboard clipboard;
+        abacone::QtMessageBox messages;
+        abacone::SetClipboard(&clipboard);
+        abacone::SetMessages(&messages);
+        // The services are process-wide; none may point at these once they are gone,
+        // also when an error ends the steps early.
+        struct Unset {
+            ~Unset() {
+                abacone::SetValueDialog(nullptr);
+                abacone::SetMessages(nullptr);
+                abacone::SetClipboard(nullptr);
+            }
+        } unset;
 
-    abacone::UseCommandLine();
-    abacone::TForm1 form1;
+        abacone::UseCommandLine();
+        abacone::TForm1 form1;
 
-    // The value input dialog (IForm) is created here, right after the main window.
-    abacone::TIForm iform;
-    abacone::SetValueDialog(&iform);
+        // The value input dialog (IForm) is created here, right after the main window.
+        abacone::TIForm iform;
+        abacone::SetValueDialog(&iform);
 
-    abacone::ServeLaterStarts();
-    // Start-up (StartShell) has shown the window, unless it was started hidden.
-    QApplication::exec();
-    abacone::SetValueDialog(nullptr);
-    abacone::SetMessages(nullptr);
-    abacone::SetClipboard(nullptr);
-    return 0;
+        abacone::ServeLaterStarts();
+        // Start-up (StartShell) has shown the window, unless it was started hidden.
+        QApplication::exec();
+    });
 }

@@ -259,15 +259,17 @@ TEST_F(HexPadWindowTest, KeysSitInTheirBlockAndTheMenuHidesTheCloseShortcuts) {
         struct Expected {
             const char* name;
             QRect box;  // in the pad's client coordinates, though the keys lie in a block
+            int tag;    // the delete key carries the backspace code, "Ent" the Enter code
         } controls[] = {
-            {"Label1", {0, 12, 135, 12}},    {"Panel4", {0, 24, 16, 12}},
-            {"Panel19", {112, 36, 16, 12}},  {"Panel20", {128, 24, 24, 12}},
-            {"Panel21", {128, 36, 24, 12}},  {"Panel2", {88, 51, 64, 13}},
+            {"Label1", {0, 12, 135, 12}, 0},   {"Panel4", {0, 24, 16, 12}, 0},
+            {"Panel19", {112, 36, 16, 12}, 0}, {"Panel20", {128, 24, 24, 12}, 8},
+            {"Panel21", {128, 36, 24, 12}, 13}, {"Panel2", {88, 51, 64, 13}, 0},
         };
         for (const auto& e : controls) {
             Panel* p = pad.Control(e.name);
             ASSERT_NE(p, nullptr) << e.name;
             EXPECT_EQ(QRect(p->mapTo(&pad, QPoint(0, 0)), p->size()), e.box) << e.name;
+            EXPECT_EQ(p->property("tag").toInt(), e.tag) << e.name;
         }
         std::string shown;
         for (std::size_t i = 0; i < pad.Menu()->Items().size(); ++i)

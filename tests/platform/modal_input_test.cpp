@@ -83,5 +83,43 @@ TEST(ModalInput, OnlyTheInnermostRunRedirects) {
     EXPECT_EQ(main.edit.text(), "d");
 }
 
+// Three top-level windows; the active one is set as the toolkit sees it.
+void MakeActive(QWidget* w) {
+    w->show();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+}
+
+TEST(ActivationReturn, AfterAnySequenceOfModalWindowsTheFirstOwnerIsActiveAgain) {
+    Window main, dialog, box;
+    struct Step {
+        const char* what;
+        QWidget* activeAtStart;  // as the toolkit reports it when the modal window comes up
+        QWidget* modal;
+        QWidget* owner;
+    } steps[] = {
+        {"a dialog from the main window", &main.widget, &dialog.widget, &main.widget},
+        // The toolkit still reports the closed dialog as active when the next one comes.
+        {"a second dialog right after", &dialog.widget, &dialog.widget, &main.widget},
+        {"a message box right after it", &dialog.widget, &box.widget, &main.widget},
+        {"a message box over a dialog", &dialog.widget, &box.widget, &dialog.widget},
+        {"nothing active at all", nullptr, &box.widget, &dialog.widget},
+    };
+    for (const auto& s : steps) {
+        if (s.activeAtStart) MakeActive(s.activeAtStart);
+        else QApplication::setActiveWindow(nullptr);
+        if (s.owner == &dialog.widget) dialog.widget.show();
+        else dialog.widget.hide();
+        {
+            const ActivationReturn back(s.modal);
+            EXPECT_EQ(back.Owner(), s.owner) << s.what;
+            QApplication::setActiveWindow(s.modal);
+        }
+        // With nothing of the program active the user is elsewhere: nothing is taken back.
+        if (s.activeAtStart)
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == s.owner; })) << s.what;
+    }
+}
+
 }  // namespace
 }  // namespace abacone

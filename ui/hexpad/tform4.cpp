@@ -21,7 +21,7 @@ void TForm4::Key_Down(int key) { HexPadKeyDown(key); }
 void TForm4::Key_Press(char32_t key) { HexPadKeyPress(static_cast<int>(key)); }
 void TForm4::Panel3Click(Panel* sender) { HexPadAddDigit(sender->Caption().front().unicode()); }
 void TForm4::Panel19Click(Panel* sender) { HexPadAddDigit(sender->property("tag").toInt()); }
-void TForm4::Panel20Click() { HexPadEnter(); }
+void TForm4::Panel20Click(Panel*) { HexPadEnter(); }
 void TForm4::Panel1Click() { HexPadClose(); }
 void TForm4::Panel2Click() { HexPadCopy(); }
 void TForm4::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }

@@ -23,7 +23,7 @@ public:
     void Key_Press(char32_t key);
     void Panel3Click(Panel* sender);   // digit keys
     void Panel19Click(Panel* sender);  // delete key
-    void Panel20Click();               // Ent
+    void Panel20Click(Panel* sender);  // Ent
     void Panel1Click();                // close
     void Panel2Click();                // copy
     void FormMouseDown(Qt::MouseButton button, QPoint globalPos);

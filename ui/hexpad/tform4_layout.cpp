@@ -33,13 +33,9 @@ constexpr ControlSpec<F> kControls[] = {
      &F::Panel2Click, Once},
 };
 
-// Inside the key block "Panel3" (boxes relative to it).
-constexpr ControlSpec<F> kBlockControls[] = {
-    {"Panel21", P, {128, 12, 24, 12}, "Ent", "入力", Align::Centre, color::Navy, KeyText, &F::Panel20Click, Once},
-};
-
-// Keys whose handler reads the pressed panel: the digit keys take their caption's first
-// character, the delete key its tag (8, the backspace code).
+// The keys inside the block "Panel3" (boxes relative to it). The digit keys' handler
+// takes their caption's first character, the delete key's handler its tag (8, the
+// backspace code); "Ent" carries the Enter code and acts once per press.
 struct KeySpec {
     const char* Name;
     Box Bounds;
@@ -47,6 +43,7 @@ struct KeySpec {
     const char* Hint;
     int Tag;
     void (F::*Click)(Panel*);
+    DoubleClick Double = Twice;
 };
 constexpr KeySpec kKeys[] = {
     {"Panel4", {0, 0, 16, 12}, "0", "0000", 0, &F::Panel3Click},
@@ -66,6 +63,7 @@ constexpr KeySpec kKeys[] = {
     {"Panel18", {96, 12, 16, 12}, "E", "1110", 0, &F::Panel3Click},
     {"Panel19", {112, 12, 16, 12}, "F", "1111", 0, &F::Panel3Click},
     {"Panel20", {128, 0, 24, 12}, "←", "削除", 8, &F::Panel19Click},
+    {"Panel21", {128, 12, 24, 12}, "Ent", "入力", 13, &F::Panel20Click, Once},
 };
 
 // Level, name, caption, shortcut, flags, handler.
@@ -87,13 +85,12 @@ void ClosePad() {
 void TForm4::BuildLayout() {
     BuildControls<F>(*this, this, kControls);
     Panel* block = Control("Panel3");
-    BuildControls<F>(*this, block, kBlockControls);
-    // Every press counts, also when two come fast: the double-click repeats the click.
+    // Where every press counts, also when two come fast, the double-click repeats the click.
     for (const KeySpec& k : kKeys) {
         Panel* key = AddPanel(block, k.Name, P, k.Bounds, k.Caption, k.Hint, Align::Centre, color::Navy, KeyText);
         key->setProperty("tag", k.Tag);
         key->OnClick = [this, key, click = k.Click] { (this->*click)(key); };
-        key->OnDblClick = key->OnClick;
+        if (k.Double == Twice) key->OnDblClick = key->OnClick;
     }
     label1_ = Control("Label1");
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QPoint>
+#include <span>
 
 #include "platform/form.h"
 #include "platform/panel.h"
@@ -21,6 +22,10 @@ public:
     // Copies the display record to the labels and the memory colours to the "1" and "2"
     // keys; changes only what differs.
     void Render();
+
+    // The popup menu as a table: its tree, captions, shortcuts, flags and handlers. Tests
+    // that must cover every entry walk it, so a new entry is covered without editing them.
+    static std::span<const MenuSpec<TForm1>> MenuTable();
 
     // Keypad and display handlers.
     void LabelS0Click();

@@ -102,6 +102,8 @@ constexpr MenuSpec<F> kMenu[] = {
 
 }  // namespace
 
-void TForm1::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, kMenu))); }
+std::span<const MenuSpec<TForm1>> TForm1::MenuTable() { return kMenu; }
+
+void TForm1::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, MenuTable()))); }
 
 }  // namespace abacone

@@ -1,0 +1,258 @@
+// Every command and every sequence of modal windows leaves the calculator usable: active,
+// at its working height, and taking the next key. Driven from the popup-menu table
+// itself, so a new entry is covered without editing this file.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "platform/keycodes.h"
+#include "tests/e2e/e2e_calculator.h"
+#include "ui/main/form1.h"
+
+namespace abacone::e2e {
+namespace {
+
+using Entry = MenuSpec<TForm1>;
+
+// xdotool's name of a shortcut: "shift+ctrl+F1", "ctrl+alt+a", "F1".
+std::string XKeys(int code) {
+    std::string keys;
+    if (code & scShift) keys += "shift+";
+    if (code & scCtrl) keys += "ctrl+";
+    if (code & scAlt) keys += "alt+";
+    std::string name = KeyName(code & 0xFF);
+    if (name == "Esc") name = "Escape";
+    if (name.size() == 1) name[0] = char(std::tolower(static_cast<unsigned char>(name[0])));
+    return keys + name;
+}
+
+// The keys that reach an entry through the menu opened by the menu key: down to it on
+// each level (separators and hidden entries are skipped), right into each submenu, whose
+// first entry is then current, and Enter on the entry itself.
+std::vector<std::string> MenuPath(std::span<const Entry> table, std::size_t index) {
+    std::vector<std::size_t> chain{index};
+    for (std::size_t i = index; i-- > 0;)
+        if (table[i].Level < table[chain.back()].Level) chain.push_back(i);
+    std::vector<std::string> keys{"Menu"};
+    for (std::size_t c = chain.size(); c-- > 0;) {
+        const std::size_t at = chain[c];
+        int steps = c + 1 == chain.size() ? 1 : 0;  // nothing is current in a fresh menu
+        for (std::size_t i = at; i-- > 0 && table[i].Level >= table[at].Level;)
+            if (table[i].Level == table[at].Level && std::string(table[i].Caption) != "-" &&
+                !(table[i].Flags & mfHidden))
+                ++steps;
+        keys.insert(keys.end(), steps, "Down");
+        keys.push_back(c == 0 ? "Return" : "Right");
+    }
+    return keys;
+}
+
+bool HasHandler(const Entry& e) { return e.Click != nullptr; }
+bool Exits(const Entry& e) { return e.Click == &TForm1::KX1Click; }
+// Modes that an entry switches on and the next use switches off again.
+bool Toggles(const Entry& e) {
+    return e.Click == &TForm1::Saijoh || e.Click == &TForm1::MCaptClick || e.Click == &TForm1::AttachWinClick ||
+           e.Click == &TForm1::ExtraClick;
+}
+
+class WindowUse : public Calculator {
+protected:
+    void Start() {
+        Launch();
+        ASSERT_TRUE(WaitUntil([&] { return (w = x->FindClient("Abacone")) && x->Active() == w; }, Settle));
+    }
+    // Switching stay-on-top or the caption gives the window a new native window.
+    Window MainNow() {
+        const Window found = x->FindClient("Abacone");
+        return found ? found : w;
+    }
+    Window OtherActive() {
+        const Window active = x->Active();
+        for (Window c : x->ClientsOf("abacone"))
+            if (c == active && c != MainNow()) return c;
+        return 0;
+    }
+    void Invoke(std::span<const Entry> table, std::size_t i) {
+        if (table[i].Shortcut) {
+            Key(XKeys(table[i].Shortcut));
+            return;
+        }
+        std::vector<std::string> command{"xdotool", "key", "--delay", "120"};
+        for (const std::string& k : MenuPath(table, i)) command.push_back(k);
+        session->Run(command);
+    }
+    // Answers what a command opened as a person would: Esc in the binary window and the
+    // hex pad, Enter in the value dialog and in message boxes; several in a row.
+    int CloseWhatOpened(std::chrono::milliseconds firstWait) {
+        int closed = 0;
+        for (auto wait = firstWait; closed < 5; wait = 3s) {
+            Window other = 0;
+            if (!WaitUntil([&] { return (other = OtherActive()) != 0; }, wait)) break;
+            const int width = x->Client(other).value_or(XInspect::Rect{}).Width;
+            Key(width == 148 || width == 152 ? "Escape" : "Return");
+            ++closed;
+            WaitUntil([&] { return OtherActive() != other; }, Settle);
+        }
+        return closed;
+    }
+    // The calculator is active at `height` and a number typed now is what it shows.
+    void ExpectUsable(int height, const std::string& what) {
+        EXPECT_TRUE(WaitUntil([&] { return x->Active() == MainNow(); }, Settle)) << what << ": not active";
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(MainNow()) == height; }, Settle))
+            << what << ": client height " << ClientHeight(MainNow()) << ", not " << height;
+        const std::string digits = std::to_string(100 + ++typed);
+        Key("End");
+        Key("Escape");
+        Type(digits);
+        Key("ctrl+c");
+        EXPECT_TRUE(WaitUntil([&] { return Clipboard() == digits; }, Settle))
+            << what << ": typed " << digits << ", copied " << Clipboard();
+    }
+
+    Window w = 0;
+    int typed = 0;
+};
+
+TEST(MenuPath, WalksDownAndIntoSubmenusSkippingSeparatorsAndHiddenEntries) {
+    constexpr Entry table[] = {
+        {0, "A", "a", 0, 0, nullptr},  {0, "B", "b", 0, 0, nullptr},  {1, "B1", "-", 0, 0, nullptr},
+        {1, "B2", "x", 0, mfHidden, nullptr}, {1, "B3", "y", 0, 0, nullptr}, {2, "B31", "z", 0, 0, nullptr},
+        {2, "B32", "w", 0, 0, nullptr}, {0, "C", "c", 0, 0, nullptr},
+    };
+    struct Case {
+        std::size_t index;
+        std::vector<std::string> keys;
+    } cases[] = {
+        {0, {"Menu", "Down", "Return"}},
+        {7, {"Menu", "Down", "Down", "Down", "Return"}},
+        {4, {"Menu", "Down", "Down", "Right", "Return"}},
+        {6, {"Menu", "Down", "Down", "Right", "Right", "Down", "Return"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MenuPath(table, c.index), c.keys) << table[c.index].Name;
+    EXPECT_EQ(XKeys(scShift + scCtrl + vk::F(1)), "shift+ctrl+F1");
+    EXPECT_EQ(XKeys(scCtrl + scAlt + 'A'), "ctrl+alt+a");
+    EXPECT_EQ(XKeys(scCtrl + vk::End), "ctrl+End");
+}
+
+// Disabled until switching the caption off keeps the calculator active, at its height and
+// its outer corner; every entry before "MCapt" in the table passes.
+TEST_F(WindowUse, DISABLED_EveryMenuCommandLeavesTheCalculatorUsable) {
+    Start();
+    const std::span<const Entry> table = TForm1::MenuTable();
+    int height = 76;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const Entry& e = table[i];
+        if (!HasHandler(e) || Exits(e)) continue;
+        const std::string what = std::string(e.Name) + " " + (e.Shortcut ? XKeys(e.Shortcut) : "by the menu");
+        for (int use = 0; use < (Toggles(e) ? 2 : 1); ++use) {
+            Invoke(table, i);
+            if (e.Click == &TForm1::KQ1Click) {
+                // Minimised by design: only the tray icon brings it back.
+                ASSERT_TRUE(WaitUntil([&] { return x->Iconic(MainNow()); }, Settle)) << what;
+                ClickTrayIcon(1);
+            }
+            if (e.Click == &TForm1::ExtraClick) height = height == 76 ? 186 : 76;
+            CloseWhatOpened(1500ms);
+            ExpectUsable(height, what + (use ? ", again" : ""));
+        }
+    }
+}
+
+TEST_F(WindowUse, TheExitCommandsEndTheProgramWithExitCodeZero) {
+    const std::span<const Entry> table = TForm1::MenuTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (!Exits(table[i])) continue;
+        Start();
+        Invoke(table, i);
+        int status = -1;
+        EXPECT_TRUE(WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, Settle)) << table[i].Name;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << table[i].Name;
+        session.reset();
+    }
+}
+
+TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
+    Start();
+    struct Case {
+        const char* what;
+        std::vector<std::string> keys;  // each step opens or answers a window
+        const char* copied;              // what the calculator then holds
+    } cases[] = {
+        {"two value dialogs (X^Y)", {"shift+ctrl+m", "2 Return", "1 0 Return"}, "1024"},
+        {"a value dialog, then a message box", {"shift+ctrl+m", "Return", "Return"}, "0"},
+        {"a message box alone", {"F1", "Return"}, "0"},
+        {"the hex pad", {"shift+ctrl+h", "f f Return"}, "255"},
+        {"the binary window", {"Prior", "Escape"}, "0"},
+    };
+    for (const auto& c : cases) {
+        Key("Escape");
+        for (const std::string& step : c.keys) {
+            session->Run({"sh", "-c", "xdotool key --delay 60 " + step});
+            // Each step but the last leaves one of the program's windows to answer.
+            if (&step != &c.keys.back())
+                EXPECT_TRUE(WaitUntil([&] { return OtherActive() != 0; }, Settle)) << c.what << " at " << step;
+        }
+        EXPECT_TRUE(WaitUntil([&] { return x->Active() == w && ClientHeight(w) == 76; }, Settle))
+            << c.what << ": active " << (x->Active() == w) << ", height " << ClientHeight(w);
+        Key("ctrl+c");
+        EXPECT_TRUE(WaitUntil([&] { return Clipboard() == c.copied; }, Settle)) << c.what << ": " << Clipboard();
+        ExpectUsable(76, c.what);
+    }
+}
+
+// Disabled until the caption switch is mended: the window still moves by its frame.
+TEST_F(WindowUse, DISABLED_CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
+    Start();
+    const auto start = x->Frame(w);
+    ASSERT_TRUE(start);
+    for (int pair = 0; pair < 3; ++pair) {
+        for (const char* step : {"caption off", "caption on"}) {
+            Key("shift+ctrl+F1");
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    const auto f = x->Frame(MainNow());
+                    return f && f->Left == start->Left && f->Top == start->Top;
+                },
+                Settle))
+                << step << " " << pair << ": at " << x->Frame(MainNow())->Left << "," << x->Frame(MainNow())->Top
+                << ", was " << start->Left << "," << start->Top;
+        }
+    }
+}
+
+TEST_F(WindowUse, ATrayPressWhileAModalWindowIsUpBringsTheCalculatorBack) {
+    Start();
+    const Window other = StartOtherProgram();
+    ASSERT_NE(other, 0u);
+    struct Case {
+        const char* what;
+        const char* opens;
+        int otherHeight;  // of the modal window once the calculator is back; 0: not looked at
+        const char* closes;
+    } cases[] = {
+        {"the binary window", "Prior", 54, "Escape"},
+        {"the value dialog", "shift+ctrl+s", 0, "Escape"},
+    };
+    for (const auto& c : cases) {
+        Activate(w);
+        Key("Escape");  // no entry: the dialog opens only then
+        Key(c.opens);
+        Window modal = 0;
+        ASSERT_TRUE(WaitUntil([&] { return (modal = OtherActive()) != 0; }, Settle)) << c.what;
+        Activate(other);
+        ASSERT_TRUE(WaitUntil([&] { return x->Active() == other; }, Settle)) << c.what;
+        ClickTrayIcon(1);
+        EXPECT_TRUE(WaitUntil([&] { return OtherActive() == modal; }, Settle)) << c.what << ": back to answer";
+        if (c.otherHeight)
+            EXPECT_TRUE(WaitUntil([&] { return ClientHeight(modal) == c.otherHeight; }, Settle))
+                << c.what << ": height " << ClientHeight(modal);
+        Key(c.closes);
+        ExpectUsable(76, c.what);
+    }
+}
+
+}  // namespace
+}  // namespace abacone::e2e
