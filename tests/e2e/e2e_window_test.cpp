@@ -192,8 +192,9 @@ TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
         for (const std::string& step : c.keys) {
             session->Run({"sh", "-c", "xdotool key --delay 60 " + step});
             // Each step but the last leaves one of the program's windows to answer.
-            if (&step != &c.keys.back())
+            if (&step != &c.keys.back()) {
                 EXPECT_TRUE(WaitUntil([&] { return OtherActive() != 0; }, Settle)) << c.what << " at " << step;
+            }
         }
         EXPECT_TRUE(WaitUntil([&] { return x->Active() == w && ClientHeight(w) == 76; }, Settle))
             << c.what << ": active " << (x->Active() == w) << ", height " << ClientHeight(w);
@@ -246,9 +247,10 @@ TEST_F(WindowUse, ATrayPressWhileAModalWindowIsUpBringsTheCalculatorBack) {
         ASSERT_TRUE(WaitUntil([&] { return x->Active() == other; }, Settle)) << c.what;
         ClickTrayIcon(1);
         EXPECT_TRUE(WaitUntil([&] { return OtherActive() == modal; }, Settle)) << c.what << ": back to answer";
-        if (c.otherHeight)
+        if (c.otherHeight) {
             EXPECT_TRUE(WaitUntil([&] { return ClientHeight(modal) == c.otherHeight; }, Settle))
                 << c.what << ": height " << ClientHeight(modal);
+        }
         Key(c.closes);
         ExpectUsable(76, c.what);
     }

@@ -116,8 +116,9 @@ TEST(ActivationReturn, AfterAnySequenceOfModalWindowsTheFirstOwnerIsActiveAgain)
             QApplication::setActiveWindow(s.modal);
         }
         // With nothing of the program active the user is elsewhere: nothing is taken back.
-        if (s.activeAtStart)
+        if (s.activeAtStart) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == s.owner; })) << s.what;
+        }
     }
 }
 
