@@ -6,7 +6,7 @@
 
 #include "bench/calc_text.h"
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace {
 

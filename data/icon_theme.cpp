@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "shell/icon_art.h"
+#include "shell/icons/icon_art.h"
 
 namespace abacone {
 

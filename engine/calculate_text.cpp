@@ -1,9 +1,9 @@
 // A text read as a sequence of keys: the calculation from the clipboard.
+#include "engine/copy.h"
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
 #include "engine/wide_key.h"
-#include "memory/memory.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "engine/engine.h"
 #include "functions/functions.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone::functions {
 namespace {

@@ -1,7 +1,7 @@
 #include "engine/calc_state.h"
 #include "functions/functions.h"
 #include "functions/value_text.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "engine/engine.h"
 #include "fuzz/invariants.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace abacone;

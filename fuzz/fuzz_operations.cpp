@@ -8,11 +8,12 @@
 #include <limits>
 #include <string>
 
+#include "engine/copy.h"
 #include "engine/engine.h"
 #include "functions/functions.h"
 #include "fuzz/invariants.h"
 #include "memory/memory.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace {
 

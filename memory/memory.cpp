@@ -1,6 +1,7 @@
 // The two memory registers: store, recall, their display blocks and key colours.
 #include "memory/memory.h"
 
+#include "engine/copy.h"
 #include "engine/engine.h"
 #include "engine/value_text.h"
 
@@ -76,5 +77,7 @@ void CopyMemory1Binary() { CopyRegister(State.MemoryValue1, Notation::Binary); }
 void CopyMemory2Decimal() { CopyRegister(State.MemoryValue2, Notation::Decimal); }
 void CopyMemory2Hex() { CopyRegister(State.MemoryValue2, Notation::Hex); }
 void CopyMemory2Binary() { CopyRegister(State.MemoryValue2, Notation::Binary); }
+
+void CopyMemoryText(std::string_view text) { CopyToClipboard(text); }
 
 }  // namespace abacone

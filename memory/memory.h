@@ -1,4 +1,4 @@
-// The two memories and every copy to the clipboard.
+// The two memories and their copies to the clipboard.
 #pragma once
 
 #include <string_view>
@@ -19,12 +19,6 @@ void CopyMemory2Decimal();
 void CopyMemory2Hex();
 void CopyMemory2Binary();
 
-void CopyToClipboard(std::string_view text);  // drops one "+", sets the copy mark
-void CopyMemoryText(std::string_view text);
-
-// Copies of the shown value.
-void KC1Click();  // decimal
-void KH2Click();  // hexadecimal
-void KB1Click();  // binary
+void CopyMemoryText(std::string_view text);  // through CopyToClipboard
 
 }  // namespace abacone

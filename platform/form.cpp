@@ -15,7 +15,7 @@
 #include "platform/key_translate.h"
 #include "platform/modal_input.h"
 #include "platform/panel.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone {
 Form::Form(BorderStyle border, bool stayOnTop) : border_(border), stayOnTop_(stayOnTop) {

@@ -2,7 +2,7 @@
 // start (SetMessages, SetClipboard); tests keep the in-process ones.
 #pragma once
 
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone {
 

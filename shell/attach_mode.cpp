@@ -8,10 +8,10 @@
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/os/os_services.h"
-#include "shell/attach.h"
+#include "shell/logic/attach.h"
 #include "shell/lifecycle.h"
 #include "ui/binwindow/binwindow.h"
-#include "ui/binwindow/binwindow_state.h"
+#include "ui/geometry/open_flags.h"
 
 namespace abacone {
 namespace {

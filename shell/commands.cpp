@@ -2,11 +2,11 @@
 
 #include "platform/application.h"
 #include "platform/form.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
-#include "shell/placement.h"
-#include "shell/shell_state.h"
+#include "shell/logic/placement.h"
+#include "shell/logic/shell_state.h"
 
 namespace abacone {
 namespace {
@@ -92,6 +92,35 @@ void MinimiseCalculator() { KQ1Click(); }
 
 void ExitCalculator() {
     if (Form* main = MainForm()) main->Close();
+}
+
+namespace {
+
+class Forwarder final : public WindowCommands {
+public:
+    void MoveToBottomRight() override { abacone::MoveToBottomRight(); }
+    void MoveToBottomLeft() override { abacone::MoveToBottomLeft(); }
+    void MoveToTopRight() override { abacone::MoveToTopRight(); }
+    void MoveToTopLeft() override { abacone::MoveToTopLeft(); }
+    void MoveToCentre() override { abacone::MoveToCentre(); }
+    void NudgeUp() override { abacone::NudgeUp(); }
+    void NudgeDown() override { abacone::NudgeDown(); }
+    void NudgeLeft() override { abacone::NudgeLeft(); }
+    void NudgeRight() override { abacone::NudgeRight(); }
+    void ToggleStayOnTop() override { abacone::ToggleStayOnTop(); }
+    void ToggleCaption() override { abacone::ToggleCaption(); }
+    void ToggleExtendedKeypad() override { abacone::ToggleExtendedKeypad(); }
+    void ToggleAttachMode() override { abacone::ToggleAttachMode(); }
+    void ShowAbout() override { abacone::ShowAbout(); }
+    void MinimiseCalculator() override { abacone::MinimiseCalculator(); }
+    void ExitCalculator() override { abacone::ExitCalculator(); }
+};
+
+}  // namespace
+
+WindowCommands& ShellCommands() {
+    static Forwarder commands;
+    return commands;
 }
 
 }  // namespace abacone

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,15 +12,17 @@
 #include "platform/modal_input.h"
 #include "platform/os/os_services.h"
 #include "platform/timer.h"
-#include "shell/command_line.h"
-#include "shell/icons.h"
-#include "shell/placement.h"
-#include "shell/shell_state.h"
+#include "shell/logic/command_line.h"
+#include "shell/commands.h"
+#include "shell/icons/icons.h"
+#include "shell/logic/placement.h"
+#include "shell/logic/shell_state.h"
 #include "shell/tasktray/tasktray.h"
 #include "ui/binwindow/binwindow.h"
-#include "ui/binwindow/binwindow_state.h"
-#include "ui/binwindow/main_metrics.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/geometry/open_flags.h"
+#include "ui/shared/main_metrics.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
+#include "ui/main/window_commands.h"
 
 namespace abacone {
 namespace {
@@ -87,10 +88,11 @@ protected:
 ShellHost* host = nullptr;
 
 Form* LiveMain() { return host ? host->Main() : nullptr; }
-std::optional<std::vector<std::string>> startArguments;
 
 ShellHost::~ShellHost() {
-    if (host == this) host = nullptr;
+    if (host != this) return;
+    host = nullptr;
+    SetWindowCommands(nullptr);
 }
 
 void PlaceAtStartup(Form& main) {
@@ -139,15 +141,13 @@ void TrayAvailabilityChanged() {
 
 }  // namespace
 
-void SetStartArguments(std::vector<std::string> args) { startArguments = std::move(args); }
-
-void UseCommandLine() {
+std::vector<std::string> CommandLineArguments() {
     std::vector<std::string> args;
     for (int i = 1; i <= ParamCount(); ++i) args.push_back(ParamStr(i));
-    SetStartArguments(std::move(args));
+    return args;
 }
 
-void StartShell(Form& main) {
+void StartShell(Form& main, std::span<const std::string> args) {
     delete host;
     host = new ShellHost(main);
     HiddenStart = 0;
@@ -155,8 +155,8 @@ void StartShell(Form& main) {
     ActiveClientHeight = CompactClientHeight;
     HexPadOpen = 0;
 
-    const unsigned options =
-        startArguments ? ParseStartOptions(*startArguments) : unsigned{KeepPriorityOption};
+    SetWindowCommands(&ShellCommands());
+    const unsigned options = ParseStartOptions(args);
 
     QApplication::setWindowIcon(ApplicationIcon());
     TTaskTray& tray = *host->Tray;

@@ -1,11 +1,12 @@
 // The main window's life as the shell sees it: start-up (placement, command line, tray
 // icon, priority), activation (grow back to the working height, shrink to the display
 // lines when the user works elsewhere), minimising into the notification area and
-// coming back from it. StartShell is called once from the main window's create handler;
+// coming back from it. The program entry calls StartShell once, after building the main window;
 // the rest runs from the window's and the application's events.
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,13 @@ class Form;
 class Timer;
 class TTaskTray;
 
-// The program's command-line arguments (the program path left out), given by the program
-// entry before the main window is built. Until then start-up reads no letters and leaves
-// the priority alone, so that a test that builds the main window runs as it always does.
-void SetStartArguments(std::vector<std::string> args);
-// The same with the program's own arguments.
-void UseCommandLine();
+// The program's command-line arguments, the program path left out.
+std::vector<std::string> CommandLineArguments();
 
 // Everything of start-up after the main window was built with its compact height:
-// engine state, command-line letters, placement, tray icon, showing, priority, hooks.
-void StartShell(Form& main);
+// engine state, command-line letters, placement, tray icon, the window commands of its
+// menu, showing, priority, hooks.
+void StartShell(Form& main, std::span<const std::string> args);
 
 // The calculator is activated: working height back, the binary window back under the
 // display lines and in front.

@@ -1,13 +1,13 @@
 // Program entry: the application, the main window and the message loop.
 #include <QApplication>
 
-#include "functions/iform.h"
 #include "platform/application.h"
 #include "platform/program_entry.h"
 #include "platform/qt_services.h"
-#include "shell/lifecycle.h"
 #include "shell/instance_hook.h"
+#include "shell/lifecycle.h"
 #include "ui/main/form1.h"
+#include "ui/valuedialog/iform.h"
 
 int main(int argc, char* argv[]) {
     abacone::UsePreferredPlatform();
@@ -30,15 +30,15 @@ int main(int argc, char* argv[]) {
             }
         } unset;
 
-        abacone::UseCommandLine();
         abacone::TForm1 form1;
+        abacone::StartShell(form1, abacone::CommandLineArguments());
 
         // The value input dialog (IForm) is created here, right after the main window.
         abacone::TIForm iform;
         abacone::SetValueDialog(&iform);
 
         abacone::ServeLaterStarts();
-        // Start-up (StartShell) has shown the window, unless it was started hidden.
+        // StartShell has shown the window, unless it was started hidden.
         QApplication::exec();
     });
 }

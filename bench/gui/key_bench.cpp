@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/calc_state.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "ui/main/form1.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "platform/os/os_services.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone {
 namespace {

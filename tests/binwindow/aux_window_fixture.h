@@ -15,7 +15,7 @@
 
 #include "engine/calc_state.h"
 #include "platform/modal_input.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "ui/main/form1.h"
 
 namespace abacone {

@@ -1,12 +1,12 @@
-#include "ui/binwindow/binwindow_logic.h"
+#include "ui/binwindow/logic/binwindow_logic.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/engine.h"
-#include "platform/services.h"
-#include "ui/binwindow/placement.h"
+#include "platform/services/services.h"
+#include "ui/geometry/window_geometry.h"
 
 namespace abacone {
 namespace {

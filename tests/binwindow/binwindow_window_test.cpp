@@ -7,7 +7,7 @@
 #include "platform/application.h"
 #include "tests/binwindow/aux_window_fixture.h"
 #include "ui/binwindow/binwindow.h"
-#include "ui/binwindow/binwindow_state.h"
+#include "ui/geometry/open_flags.h"
 #include "ui/binwindow/tform3.h"
 
 namespace abacone {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/os/os_services.h"
-#include "shell/icons.h"
+#include "shell/icons/icons.h"
 #include "shell/tasktray/tasktray.h"
 #include "tests/e2e/e2e_shell_session.h"
 

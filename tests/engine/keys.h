@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone::test {
 

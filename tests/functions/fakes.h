@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone::testing {
 

@@ -1,11 +1,11 @@
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 namespace abacone {
 namespace {

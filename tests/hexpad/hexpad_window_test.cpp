@@ -7,7 +7,7 @@
 #include "platform/application.h"
 #include "tests/binwindow/aux_window_fixture.h"
 #include "ui/hexpad/hexpad.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 
 namespace abacone {

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "data/icon_theme.h"
-#include "shell/icon_art.h"
+#include "shell/icons/icon_art.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "engine/copy.h"
 #include "memory/memory.h"
 #include "tests/engine/keys.h"
 

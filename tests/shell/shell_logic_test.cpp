@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/attach.h"
-#include "shell/command_line.h"
-#include "shell/placement.h"
+#include "shell/logic/attach.h"
+#include "shell/logic/command_line.h"
+#include "shell/logic/placement.h"
 
 namespace abacone {
 namespace {

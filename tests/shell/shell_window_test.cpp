@@ -13,13 +13,13 @@
 #include "platform/application.h"
 #include "platform/keycodes.h"
 #include "platform/os/os_services.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
-#include "shell/shell_state.h"
+#include "shell/logic/shell_state.h"
 #include "shell/tasktray/tasktray.h"
-#include "ui/binwindow/binwindow_state.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/geometry/open_flags.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/main/form1.h"
 
 namespace abacone {
@@ -87,8 +87,8 @@ protected:
     }
 
     void Start(std::vector<std::string> args = {}) {
-        SetStartArguments(std::move(args));
         form = std::make_unique<TForm1>();
+        StartShell(*form, args);
         ASSERT_EQ(ScreenWidth(), SW);
         ASSERT_EQ(ScreenHeight(), SH);
     }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/services.h"
-#include "shell/icons.h"
+#include "platform/services/services.h"
+#include "shell/icons/icons.h"
 
 namespace abacone {
 namespace {

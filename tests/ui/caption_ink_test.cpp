@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "engine/calc_state.h"
-#include "functions/iform.h"
+#include "ui/valuedialog/iform.h"
 #include "platform/caption.h"
 #include "platform/panel.h"
-#include "platform/services.h"
-#include "ui/binwindow/binwindow_logic.h"
+#include "platform/services/services.h"
+#include "ui/binwindow/logic/binwindow_logic.h"
 #include "ui/binwindow/tform3.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 #include "ui/main/form1.h"
 #include "tests/platform/ink.h"

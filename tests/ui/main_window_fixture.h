@@ -1,5 +1,6 @@
 // A fresh main window over a fresh engine, with an in-process clipboard and a value
-// dialog that records what it was asked and answers "cancel".
+// dialog that records what it was asked and answers "cancel", and window commands that
+// record what the menu asked of the shell.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,8 +15,9 @@
 #include <vector>
 
 #include "engine/calc_state.h"
-#include "platform/services.h"
+#include "platform/services/services.h"
 #include "ui/main/form1.h"
+#include "ui/main/window_commands.h"
 
 namespace abacone {
 
@@ -28,18 +30,42 @@ public:
     std::vector<std::string> titles;
 };
 
+// Stands in for the shell: records which window command the menu asked for.
+class RecordingCommands final : public WindowCommands {
+public:
+    void MoveToBottomRight() override { calls.emplace_back("MoveToBottomRight"); }
+    void MoveToBottomLeft() override { calls.emplace_back("MoveToBottomLeft"); }
+    void MoveToTopRight() override { calls.emplace_back("MoveToTopRight"); }
+    void MoveToTopLeft() override { calls.emplace_back("MoveToTopLeft"); }
+    void MoveToCentre() override { calls.emplace_back("MoveToCentre"); }
+    void NudgeUp() override { calls.emplace_back("NudgeUp"); }
+    void NudgeDown() override { calls.emplace_back("NudgeDown"); }
+    void NudgeLeft() override { calls.emplace_back("NudgeLeft"); }
+    void NudgeRight() override { calls.emplace_back("NudgeRight"); }
+    void ToggleStayOnTop() override { calls.emplace_back("ToggleStayOnTop"); }
+    void ToggleCaption() override { calls.emplace_back("ToggleCaption"); }
+    void ToggleExtendedKeypad() override { calls.emplace_back("ToggleExtendedKeypad"); }
+    void ToggleAttachMode() override { calls.emplace_back("ToggleAttachMode"); }
+    void ShowAbout() override { calls.emplace_back("ShowAbout"); }
+    void MinimiseCalculator() override { calls.emplace_back("MinimiseCalculator"); }
+    void ExitCalculator() override { calls.emplace_back("ExitCalculator"); }
+    std::vector<std::string> calls;
+};
+
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetEngine();
         SetClipboard(&clipboard);
         SetValueDialog(&dialog);
+        SetWindowCommands(&commands);
         form = std::make_unique<TForm1>();
     }
     void TearDown() override {
         form.reset();
         SetClipboard(nullptr);
         SetValueDialog(nullptr);
+        SetWindowCommands(nullptr);
         ResetEngine();
     }
 
@@ -72,6 +98,7 @@ protected:
 
     MemoryClipboard clipboard;
     RecordingDialog dialog;
+    RecordingCommands commands;
     std::unique_ptr<TForm1> form;
 };
 

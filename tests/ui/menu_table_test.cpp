@@ -161,3 +161,28 @@ TEST_F(MainWindowTest, RightClickShowsTheVisibleMenuWithoutTheHiddenEntries) {
 
 }  // namespace
 }  // namespace abacone
+
+namespace abacone {
+namespace {
+
+// The entries that act on the window as a whole reach the shell's commands, each its own.
+TEST_F(MainWindowTest, WindowCommandEntriesGoToTheInstalledCommands) {
+    const std::pair<const char*, const char*> kRoutes[] = {
+        {"K11", "MoveToBottomRight"}, {"K21", "MoveToBottomLeft"}, {"K32", "MoveToTopRight"},
+        {"K9", "MoveToTopLeft"},      {"K10", "MoveToCentre"},     {"KU1", "NudgeUp"},
+        {"KD4", "NudgeDown"},         {"KL1", "NudgeLeft"},        {"KR2", "NudgeRight"},
+        {"Extra", "ToggleExtendedKeypad"}, {"MTop", "ToggleStayOnTop"}, {"MCapt", "ToggleCaption"},
+        {"AttachWin", "ToggleAttachMode"}, {"KA1", "ShowAbout"},   {"KQ1", "MinimiseCalculator"},
+        {"Exit1", "ExitCalculator"},  {"KX1", "ExitCalculator"},
+    };
+    for (const auto& [entry, command] : kRoutes) {
+        commands.calls.clear();
+        MenuItem* item = form->Menu()->Find(entry);
+        ASSERT_TRUE(item && item->OnClick) << entry;
+        item->OnClick();
+        EXPECT_EQ(commands.calls, std::vector<std::string>{command}) << entry;
+    }
+}
+
+}  // namespace
+}  // namespace abacone

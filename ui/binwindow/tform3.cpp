@@ -1,9 +1,9 @@
 #include <QShowEvent>
 
 #include "platform/application.h"
-#include "ui/binwindow/binwindow_logic.h"
-#include "ui/binwindow/main_metrics.h"
-#include "ui/binwindow/placement.h"
+#include "ui/binwindow/logic/binwindow_logic.h"
+#include "ui/shared/main_metrics.h"
+#include "ui/geometry/window_geometry.h"
 #include "ui/binwindow/tform3.h"
 
 namespace abacone {

@@ -8,7 +8,7 @@
 #include "platform/button.h"
 #include "platform/form.h"
 #include "platform/panel.h"
-#include "ui/binwindow/placement.h"
+#include "ui/geometry/window_geometry.h"
 
 namespace abacone {
 

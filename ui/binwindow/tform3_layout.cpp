@@ -4,7 +4,7 @@
 #include "platform/controls.h"
 #include "platform/keycodes.h"
 #include "platform/menu.h"
-#include "ui/binwindow/binwindow_state.h"
+#include "ui/geometry/open_flags.h"
 #include "ui/binwindow/tform3.h"
 #include "ui/binwindow/wrap_label.h"
 

@@ -4,9 +4,9 @@
 
 #include "engine/calc_state.h"
 #include "platform/application.h"
-#include "ui/binwindow/main_metrics.h"
-#include "ui/binwindow/placement.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/shared/main_metrics.h"
+#include "ui/geometry/window_geometry.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 
 namespace abacone {

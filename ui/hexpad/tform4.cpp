@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "platform/application.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 
 namespace abacone {

@@ -1,7 +1,7 @@
 #include "platform/controls.h"
 #include "platform/keycodes.h"
 #include "platform/menu.h"
-#include "ui/hexpad/hexpad_logic.h"
+#include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 
 namespace abacone {

@@ -1,11 +1,12 @@
 // Each handler calls one operation.
+#include "engine/copy.h"
 #include "engine/engine.h"
 #include "functions/functions.h"
 #include "memory/memory.h"
-#include "shell/commands.h"
 #include "ui/binwindow/binwindow.h"
 #include "ui/hexpad/hexpad.h"
 #include "ui/main/form1.h"
+#include "ui/main/window_commands.h"
 
 namespace abacone {
 
@@ -80,22 +81,22 @@ void TForm1::Kfeetinch61Click() { abacone::Kfeetinch61Click(); }
 void TForm1::N10Click() { CalculateFromClipboard(0); }
 void TForm1::KD2Click() { CalculateFromClipboard(1); }
 
-void TForm1::K11Click() { MoveToBottomRight(); }
-void TForm1::K21Click() { MoveToBottomLeft(); }
-void TForm1::K32Click() { MoveToTopRight(); }
-void TForm1::K9Click() { MoveToTopLeft(); }
-void TForm1::K10Click() { MoveToCentre(); }
-void TForm1::KU1Click() { NudgeUp(); }
-void TForm1::KD4Click() { NudgeDown(); }
-void TForm1::KL1Click() { NudgeLeft(); }
-void TForm1::KR2Click() { NudgeRight(); }
-void TForm1::ExtraClick() { ToggleExtendedKeypad(); }
-void TForm1::Saijoh() { ToggleStayOnTop(); }
-void TForm1::MCaptClick() { ToggleCaption(); }
-void TForm1::AttachWinClick() { ToggleAttachMode(); }
-void TForm1::KA1Click() { ShowAbout(); }
-void TForm1::KQ1Click() { MinimiseCalculator(); }
-void TForm1::KX1Click() { ExitCalculator(); }
+void TForm1::K11Click() { Commands().MoveToBottomRight(); }
+void TForm1::K21Click() { Commands().MoveToBottomLeft(); }
+void TForm1::K32Click() { Commands().MoveToTopRight(); }
+void TForm1::K9Click() { Commands().MoveToTopLeft(); }
+void TForm1::K10Click() { Commands().MoveToCentre(); }
+void TForm1::KU1Click() { Commands().NudgeUp(); }
+void TForm1::KD4Click() { Commands().NudgeDown(); }
+void TForm1::KL1Click() { Commands().NudgeLeft(); }
+void TForm1::KR2Click() { Commands().NudgeRight(); }
+void TForm1::ExtraClick() { Commands().ToggleExtendedKeypad(); }
+void TForm1::Saijoh() { Commands().ToggleStayOnTop(); }
+void TForm1::MCaptClick() { Commands().ToggleCaption(); }
+void TForm1::AttachWinClick() { Commands().ToggleAttachMode(); }
+void TForm1::KA1Click() { Commands().ShowAbout(); }
+void TForm1::KQ1Click() { Commands().MinimiseCalculator(); }
+void TForm1::KX1Click() { Commands().ExitCalculator(); }
 
 void TForm1::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
 void TForm1::MouseDown(Qt::MouseButton button, QPoint globalPos) { FormMouseDown(button, globalPos); }

@@ -3,7 +3,6 @@
 #include "engine/engine.h"
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "shell/lifecycle.h"
 #include "ui/main/form1.h"
 
 namespace abacone {
@@ -128,7 +127,6 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
     SetClientHeight(76);
     SetStayOnTop(true);
-    StartShell(*this);
 }
 
 }  // namespace abacone

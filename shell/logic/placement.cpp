@@ -1,0 +1,43 @@
+#include "shell/logic/placement.h"
+
+#include "shell/logic/shell_state.h"
+
+namespace abacone {
+namespace {
+
+constexpr int SideMargin = 16;
+constexpr int EdgeMargin = 32;
+
+}  // namespace
+
+WindowPoint JumpPlace(Jump jump, int width, int height, ScreenSize screen) {
+    const int right = screen.Width - width - SideMargin;
+    const int bottom = screen.Height - height - EdgeMargin;
+    switch (jump) {
+    case Jump::BottomRight: return {right, bottom};
+    case Jump::BottomLeft: return {SideMargin, bottom};
+    case Jump::TopRight: return {right, EdgeMargin};
+    case Jump::TopLeft: return {SideMargin, EdgeMargin};
+    case Jump::Centre: return {(screen.Width - width) / 2, (screen.Height - height) / 2};
+    }
+    return {};
+}
+
+WindowPoint StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen) {
+    return {screen.Width - width - SideMargin,
+            screen.Height - (laidOutHeight - ExtendedRowsHeight) - frameWidth - EdgeMargin};
+}
+
+int ExtendedKeypadTop(int top, int height, int screenHeight) {
+    if (screenHeight < top + height + SideMargin) return screenHeight - height - EdgeMargin;
+    return top;
+}
+
+WindowPoint BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
+                                       int screenHeight) {
+    WindowPoint at = BinaryWindowOpenPlace(main);
+    if (at.Top > screenHeight) at.Top = screenHeight - binaryHeight;
+    return at;
+}
+
+}  // namespace abacone

@@ -1,9 +1,0 @@
-#include "shell/shell_state.h"
-
-namespace abacone {
-
-int HiddenStart = 0;
-int ActiveClientHeight = 0;
-int ExtendedKeypad = 0;
-
-}  // namespace abacone
