@@ -37,6 +37,9 @@ inline void SetIndicator(char c) { Display.Label2.assign(1, c); }
 
 // An entry counts as typed for the operator keys, "=" and the root also when only a
 // zero was typed (that zero is not stored but is still the operand).
+// Drops the kept length of the last result (evaluate.cpp), as part of ResetEngine.
+void ForgetAccumulatorLength();
+
 inline bool OperandTyped() { return State.EntryLength != 0 || State.EntryZeroTyped; }
 
 }  // namespace abacone

@@ -20,6 +20,12 @@ struct LengthMemo {
 };
 LengthMemo accumulatorLength;
 
+}  // namespace
+
+void ForgetAccumulatorLength() { accumulatorLength = {}; }
+
+namespace {
+
 int FormattedLength(CalcValue v) {
     if (accumulatorLength.Valid && accumulatorLength.Value == v) return accumulatorLength.Length;
     return FormatValueText(v).Length;

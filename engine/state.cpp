@@ -1,5 +1,6 @@
 #include "engine/calc_state.h"
 #include "engine/display.h"
+#include "engine/engine_internal.h"
 
 namespace abacone {
 
@@ -9,6 +10,7 @@ DisplayRecord Display;
 void ResetEngine() {
     State = CalcState{};
     Display = DisplayRecord{};
+    ForgetAccumulatorLength();
 }
 
 }  // namespace abacone

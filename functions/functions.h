@@ -10,6 +10,8 @@ namespace abacone {
 // Asks for a value; DialogTag() is 0 only when the user confirmed with Enter.
 CalcValue AskValue(std::string_view title, std::string_view prompt);
 int DialogTag();
+// The dialog's outcome back to its start value.
+void ResetFunctions();
 
 void FunctionPi();
 void FunctionSin();

@@ -22,4 +22,6 @@ CalcValue AskValue(std::string_view title, std::string_view prompt) {
 
 int DialogTag() { return Tag; }
 
+void ResetFunctions() { Tag = 1; }
+
 }  // namespace abacone

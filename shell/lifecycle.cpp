@@ -17,6 +17,7 @@
 #include "shell/icons/icons.h"
 #include "shell/logic/placement.h"
 #include "shell/logic/shell_state.h"
+#include "shell/reset.h"
 #include "shell/tasktray/tasktray.h"
 #include "ui/binwindow/binwindow.h"
 #include "ui/geometry/open_flags.h"
@@ -103,19 +104,6 @@ void PlaceAtStartup(Form& main) {
     main.SetPosition(at.Left, at.Top);
 }
 
-void ResetEngineForStart() {
-    State.EntryNegative = 0;
-    State.ErrorLatched = 0;
-    State.EntryLength = 0;
-    State.EntryHasPoint = 0;
-    State.EntryZeroTyped = false;
-    State.PendingOperator = OpAdd;
-    State.Accumulator = 0;
-    State.Memory1InUse = 0;
-    State.Memory2InUse = 0;
-    ExtendedKeypad = 0;
-}
-
 bool TrayUsable() { return host && host->Tray->Registered(); }
 
 // Minimised with a taskbar entry. The window is withdrawn and mapped again minimised,
@@ -150,10 +138,7 @@ std::vector<std::string> CommandLineArguments() {
 void StartShell(Form& main, std::span<const std::string> args) {
     delete host;
     host = new ShellHost(main);
-    HiddenStart = 0;
-    ResetEngineForStart();
-    ActiveClientHeight = CompactClientHeight;
-    HexPadOpen = 0;
+    ResetProcessState();
 
     SetWindowCommands(&ShellCommands());
     const unsigned options = ParseStartOptions(args);

@@ -8,6 +8,9 @@ extern int HiddenStart;         // 1 after a hidden start until the tray icon sh
 extern int ActiveClientHeight;  // client height restored on every activation: 76 or 186
 extern int ExtendedKeypad;      // 1 while the extended keypad rows are shown
 
+// The start values: shown, compact, no extended rows.
+void ResetShellState();
+
 inline constexpr int CompactClientHeight = 76;
 inline constexpr int ExtendedClientHeight = 186;
 inline constexpr int DisplayLinesHeight = 28;  // the decimal and hexadecimal lines

@@ -17,13 +17,14 @@
 #include "platform/modal_input.h"
 #include "platform/services/services.h"
 #include "ui/main/form1.h"
+#include "ui/main/reset.h"
 
 namespace abacone {
 
 class AuxWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetEngine();
+        ResetWindowState();
         SetClipboard(&clipboard);
         main = std::make_unique<TForm1>();
         main->SetPosition(300, 200);
@@ -32,7 +33,7 @@ protected:
     void TearDown() override {
         main.reset();
         SetClipboard(nullptr);
-        ResetEngine();
+        ResetWindowState();
     }
 
     // Runs `open`; once its modal window is up, runs `inside`. A window `inside` leaves

@@ -9,6 +9,7 @@
 #include "ui/binwindow/binwindow.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/binwindow/tform3.h"
+#include "ui/main/reset.h"
 
 namespace abacone {
 namespace {
@@ -69,7 +70,7 @@ TEST_F(BinaryWindowTest, EveryCloseCommandEndsItAndTheMainWindowTakesInputAgain)
         {"close button", [](TForm3& w) { Click(w.CloseButton()); }},
     };
     for (const auto& c : closers) {
-        ResetEngine();
+        ResetWindowState();
         TypeOnMain("12+3=");
         EXPECT_TRUE(WhileOpen([&](TForm3& w) { c.close(w); })) << c.what;
         EXPECT_EQ(BinaryWindowOpen, 0) << c.what;

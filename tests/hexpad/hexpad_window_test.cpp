@@ -9,6 +9,7 @@
 #include "ui/hexpad/hexpad.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
+#include "ui/main/reset.h"
 
 namespace abacone {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(HexPadWindowTest, KeysTypedAheadReachThePad) {
         {"ff!\r", "255"},  // a window manager that activates the pad after the keys
     };
     for (const auto& c : cases) {
-        ResetEngine();
+        ResetWindowState();
         main->Render();
         auto post = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
@@ -97,7 +98,7 @@ TEST_F(HexPadWindowTest, KeysTypedAheadReachThePad) {
 
 TEST_F(HexPadWindowTest, RefusedDuringAnEntryAndInTheErrorState) {
     for (const char* keys : {"5", "1/0="}) {
-        ResetEngine();
+        ResetWindowState();
         TypeOnMain(keys);
         const std::string before = MainShows();
         EXPECT_FALSE(WhileModal([&] { Click(main->Control("Panel22")); }, [] {})) << keys;
@@ -118,7 +119,7 @@ TEST_F(HexPadWindowTest, ClickedDigitsAreEnteredAsDecimal) {
         {"", "0", "0"},
     };
     for (const auto& c : cases) {
-        ResetEngine();
+        ResetWindowState();
         main->Render();
         EXPECT_TRUE(WhileOpen([&](TForm4& pad) {
             ClickDigits(pad, c.digits);
@@ -178,7 +179,7 @@ TEST_F(HexPadWindowTest, ClosingLeavesTheMainEntryUnchanged) {
         {"losing the activation", [](TForm4&) { HexPadClose(); }},
     };
     for (const auto& c : closers) {
-        ResetEngine();
+        ResetWindowState();
         TypeOnMain("42=");
         EXPECT_TRUE(WhileOpen([&](TForm4& pad) {
             ClickDigits(pad, "FF");

@@ -17,6 +17,7 @@
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
 #include "shell/logic/shell_state.h"
+#include "shell/reset.h"
 #include "shell/tasktray/tasktray.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
@@ -72,7 +73,7 @@ constexpr int SW = 800, SH = 800;
 class ShellWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetEngine();
+        ResetProcessState();
         SetOs(&os);
         SetMessages(&messages);
         hexPadClosings = 0;
@@ -83,7 +84,7 @@ protected:
         SetMessages(nullptr);
         HexPadCloser = nullptr;
         HexPadOpen = 0;
-        ResetEngine();
+        ResetProcessState();
     }
 
     void Start(std::vector<std::string> args = {}) {

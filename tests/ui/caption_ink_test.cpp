@@ -24,6 +24,7 @@
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 #include "ui/main/form1.h"
+#include "ui/main/reset.h"
 #include "tests/platform/ink.h"
 
 namespace abacone {
@@ -123,7 +124,7 @@ void CheckStyledText(QWidget& window, const char* state) {
 class CaptionInkTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetEngine();
+        ResetWindowState();
         SetClipboard(&clipboard);
         main = std::make_unique<TForm1>();
         main->setObjectName(QStringLiteral("Form1"));
@@ -131,7 +132,7 @@ protected:
     void TearDown() override {
         main.reset();
         SetClipboard(nullptr);
-        ResetEngine();
+        ResetWindowState();
     }
     void Type(const std::string& keys) {
         for (char c : keys) TypeKey(*main, c);

@@ -17,6 +17,7 @@
 #include "engine/calc_state.h"
 #include "platform/services/services.h"
 #include "ui/main/form1.h"
+#include "ui/main/reset.h"
 #include "ui/main/window_commands.h"
 
 namespace abacone {
@@ -55,7 +56,7 @@ public:
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetEngine();
+        ResetWindowState();
         SetClipboard(&clipboard);
         SetValueDialog(&dialog);
         SetWindowCommands(&commands);
@@ -66,7 +67,7 @@ protected:
         SetClipboard(nullptr);
         SetValueDialog(nullptr);
         SetWindowCommands(nullptr);
-        ResetEngine();
+        ResetWindowState();
     }
 
     // One key stroke as the system delivers it (the modifier keys are not pressed apart).

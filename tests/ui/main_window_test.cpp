@@ -3,6 +3,7 @@
 #include <QToolTip>
 
 #include "engine/display.h"
+#include "ui/main/reset.h"
 
 namespace abacone {
 namespace {
@@ -45,7 +46,7 @@ TEST_F(MainWindowTest, TypedCharactersAndVirtualKeys) {
         {"5c", 0, "5", "+"},  // letters without a binding do nothing
     };
     for (const auto& c : cases) {
-        ResetEngine();
+        ResetWindowState();
         form->Render();
         Type(c.Keys);
         if (c.ThenKey) Press(c.ThenKey);
@@ -78,7 +79,7 @@ TEST_F(MainWindowTest, PanelClicks) {
         {{"Panel8", "Panel2", "Panel10", "Panel3", "Panel25"}, "5"},
     };
     for (const auto& c : cases) {
-        ResetEngine();
+        ResetWindowState();
         for (const char* p : c.Panels) Click(p);
         EXPECT_EQ(Shown(), c.Shown) << c.Panels.back();
     }
@@ -127,7 +128,7 @@ TEST_F(MainWindowTest, MemoriesShowTheirValuesAndColourTheKeys) {
 TEST_F(MainWindowTest, OnlyClearErrorLeavesTheErrorState) {
     enum Clearer { EndKey, CtrlTab, Panel };
     for (Clearer clearer : {EndKey, CtrlTab, Panel}) {
-        ResetEngine();
+        ResetWindowState();
         Type("1/0=");
         EXPECT_EQ(Shown(), "Error");
         EXPECT_EQ(Text("Label2"), "E");

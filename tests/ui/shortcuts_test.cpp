@@ -1,4 +1,5 @@
 #include "tests/ui/main_window_fixture.h"
+#include "ui/main/reset.h"
 
 namespace abacone {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(MainWindowTest, ShiftedShortcutsReachTheirOwnEntries) {
         {"1=", Qt::Key_A, Shift | Ctrl, "", "1", "And X"},
     };
     for (const auto& c : cases) {
-        ResetEngine();
+        ResetWindowState();
         dialog.titles.clear();
         Type(c.Before);
         Press(c.Key, c.Modifiers, QString(QChar(c.Key).toLower()));
@@ -72,7 +73,7 @@ TEST_F(MainWindowTest, UnitConversionsMatchTheKeyNotTheShiftedCharacter) {
     };
     for (const auto& c : cases) {
         for (Qt::Key key : {c.Digit, c.UsSymbol}) {
-            ResetEngine();
+            ResetWindowState();
             Type(c.Value);
             Press(key, Shift | Ctrl, QString(QChar(key)));
             EXPECT_EQ(Shown(), c.Shown) << QTest::toString(key);

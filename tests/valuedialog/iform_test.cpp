@@ -12,6 +12,7 @@
 #include "platform/edit.h"
 #include "platform/panel.h"
 #include "ui/main/form1.h"
+#include "ui/main/reset.h"
 
 namespace abacone {
 namespace {
@@ -117,13 +118,13 @@ TEST_F(IFormTest, RightClickOpensNoMenu) {
 class TypeAheadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetEngine();
+        ResetWindowState();
         SetValueDialog(&dialog);
         main.show();
     }
     void TearDown() override {
         SetValueDialog(nullptr);
-        ResetEngine();
+        ResetWindowState();
     }
     // Processes the posted keys. A dialog they leave open is closed after the last key,
     // so a lost key fails the test instead of hanging it.

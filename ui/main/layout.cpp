@@ -1,6 +1,3 @@
-#include <cstring>
-
-#include "engine/engine.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "ui/main/form1.h"
@@ -111,10 +108,7 @@ TForm1::TForm1() : Form(BorderStyle::Single, true) {
     panel4_ = Control("Panel4");
     panel5_ = Control("Panel5");
 
-    ShowResult("0");
-    Display.Label2.assign(1, '+');  // assign(const char*) trips a false -Wrestrict in GCC 12
     Control("Panel23")->SetHint("正負反転\n(Space Key)");
-    std::strcpy(State.ResultText, "0");
     SetHintColor(color::Hint);
     Render();
     FormCreate();
