@@ -22,6 +22,9 @@ enum OperatorCode : std::int32_t {
 };
 
 inline constexpr int EntryCapacity = 32;
+// A typed number holds at most this many digits, besides its point and its sign: 17
+// characters in all.
+inline constexpr int MaxEntryDigits = 15;
 
 struct CalcState {
     char EntryBuffer[EntryCapacity] = {};  // the number as typed; "0" when emptied

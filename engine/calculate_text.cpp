@@ -42,15 +42,14 @@ void CalculateText(std::string_view text, int continueFlag) {
             Equals();
             return;
         }
+        if (const auto op = OperatorForChar(static_cast<char>(c))) {
+            ApplyOperator(*op);
+            continue;
+        }
         switch (c) {
         case '0': case '1': case '2': case '3': case '4':
         case '5': case '6': case '7': case '8': case '9':
         case '.': EnterDigit(static_cast<char>(c)); break;
-        case '+': ApplyOperator(OpAdd); break;
-        case '-': ApplyOperator(OpSubtract); break;
-        case '*': ApplyOperator(OpMultiply); break;
-        case '/': ApplyOperator(OpDivide); break;
-        case '\\': ApplyOperator(OpMod); break;
         case '=': Equals(); break;
         case 'r': SquareRoot(); break;
         case 'p': ToggleEntrySign(); break;

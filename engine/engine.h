@@ -1,6 +1,20 @@
 // Number entry, operators and evaluation: the keys of the calculator.
+//
+// The engine is always in one of five states, decided by three fields of `State`:
+//   Ready                no entry (EntryLength 0), PendingOperator OpAdd…OpMod: shows
+//                        the last result, and the next operand is typed on top of it
+//   Typing               entry in progress, PendingOperator OpAdd…OpMod: shows the entry
+//   Result               no entry, PendingOperator OpDone: shows the finished result
+//   Typing after result  entry in progress, PendingOperator OpDone: the entry replaces
+//                        the result as the left operand at the next operator or "="
+//   Error                ErrorLatched 1, whatever the others hold: every key but
+//                        ClearError is ignored, the indicator shows "E"
+// An operator key leads to Ready (or Error), "=" to Result (or Error), a digit or the
+// point from Ready or Result to the matching Typing state. A "0" alone on an empty entry
+// starts no entry; it only sets EntryZeroTyped.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "engine/calc_state.h"
@@ -27,6 +41,19 @@ bool Calculate();
 void NegateAnswer();
 void SquareRoot();
 void CutFraction();
+
+// The character each operator is written as in key scripts and calculation texts:
+// "+", "-", "*", "/", and "\\" for the remainder; nothing for any other character.
+constexpr std::optional<OperatorCode> OperatorForChar(char c) {
+    switch (c) {
+    case '+': return OpAdd;
+    case '-': return OpSubtract;
+    case '*': return OpMultiply;
+    case '/': return OpDivide;
+    case '\\': return OpMod;
+    default: return std::nullopt;
+    }
+}
 
 // Key scripts and calculation from the clipboard
 void RunKeyScript(std::string_view script);

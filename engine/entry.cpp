@@ -10,7 +10,7 @@ namespace abacone {
 void EnterDigit(char c) {
     if (State.ErrorLatched) return;
     if ((c < '0' || c > '9') && c != '.') return;
-    if (State.EntryLength > 14 + State.EntryHasPoint + State.EntryNegative) return;
+    if (State.EntryLength >= MaxEntryDigits + State.EntryHasPoint + State.EntryNegative) return;
     if (c == '0' && State.EntryLength == 0) {
         State.EntryZeroTyped = true;
         ShowEntry("0");

@@ -6,12 +6,10 @@ namespace abacone {
 void RunKeyScript(std::string_view script) {
     if (State.ErrorLatched) return;
     for (const char c : script) {
-        switch (c) {
-        case '+': ApplyOperator(OpAdd); break;
-        case '-': ApplyOperator(OpSubtract); break;
-        case '*': ApplyOperator(OpMultiply); break;
-        case '/': ApplyOperator(OpDivide); break;
-        default: EnterDigit(c); break;  // digits and the point; anything else is dropped
+        if (const auto op = OperatorForChar(c)) {
+            ApplyOperator(*op);
+        } else {
+            EnterDigit(c);  // digits and the point; anything else is dropped
         }
     }
     Equals();

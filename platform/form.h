@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "platform/menu.h"
 #include "platform/style.h"
 

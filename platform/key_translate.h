@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 
 namespace abacone {
 

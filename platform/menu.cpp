@@ -3,7 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 
 namespace abacone {
 

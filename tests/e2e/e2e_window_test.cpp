@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "tests/e2e/e2e_calculator.h"
 #include "ui/main/form1.h"
 

@@ -15,12 +15,12 @@ namespace abacone::test {
 
 inline void Press(std::string_view keys) {
     for (const char k : keys) {
+        if (const auto op = OperatorForChar(k)) {
+            ApplyOperator(*op);
+            continue;
+        }
         switch (k) {
-        case '+': ApplyOperator(OpAdd); break;
-        case '-': ApplyOperator(OpSubtract); break;
-        case '*': ApplyOperator(OpMultiply); break;
-        case '/': ApplyOperator(OpDivide); break;
-        case '%': ApplyOperator(OpMod); break;
+        case '%': ApplyOperator(OpMod); break;  // easier to read in a table than "\\"
         case '=': Equals(); break;
         case 'N': NegateAnswer(); break;
         case 'R': SquareRoot(); break;

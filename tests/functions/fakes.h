@@ -73,13 +73,12 @@ protected:
     // Plays calculator keys: digits and ".", the four operators, "=".
     static void Keys(std::string_view keys) {
         for (char c : keys) {
-            switch (c) {
-                case '+': ApplyOperator(OpAdd); break;
-                case '-': ApplyOperator(OpSubtract); break;
-                case '*': ApplyOperator(OpMultiply); break;
-                case '/': ApplyOperator(OpDivide); break;
-                case '=': Equals(); break;
-                default: EnterDigit(c); break;
+            if (const auto op = OperatorForChar(c)) {
+                ApplyOperator(*op);
+            } else if (c == '=') {
+                Equals();
+            } else {
+                EnterDigit(c);
             }
         }
     }

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "platform/key_translate.h"
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 
 namespace abacone {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "platform/menu.h"
 
 namespace abacone {

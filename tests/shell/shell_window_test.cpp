@@ -11,7 +11,7 @@
 
 #include "engine/calc_state.h"
 #include "platform/application.h"
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "platform/os/os_services.h"
 #include "platform/services/services.h"
 #include "platform/timer.h"

@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "tests/ui/main_window_fixture.h"
 
 namespace abacone {

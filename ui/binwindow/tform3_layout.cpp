@@ -2,7 +2,7 @@
 #include <QPalette>
 
 #include "platform/controls.h"
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "platform/menu.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/binwindow/tform3.h"

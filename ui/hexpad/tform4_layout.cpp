@@ -1,5 +1,5 @@
 #include "platform/controls.h"
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "platform/menu.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"

@@ -1,4 +1,8 @@
-// Each handler calls one operation.
+// Each handler calls one operation. Where the operation has the handler's own name
+// (KC1Click, KT1Click, K12Click, ...), the member forwards to the free function of the
+// engine with `abacone::`; the names are the menu entries' and are kept on both sides so
+// that a menu name leads straight to its operation. The window commands go to the
+// shell's WindowCommands (window_commands.h).
 #include "engine/copy.h"
 #include "engine/engine.h"
 #include "functions/functions.h"

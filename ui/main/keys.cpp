@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "ui/main/form1.h"
 
 namespace abacone {

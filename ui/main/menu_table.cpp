@@ -1,4 +1,4 @@
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 #include "platform/menu.h"
 #include "ui/main/form1.h"
 

@@ -6,6 +6,7 @@
 
 #include "engine/copy.h"
 #include "engine/engine.h"
+#include "platform/services/keycodes.h"
 
 namespace abacone {
 
@@ -21,15 +22,15 @@ bool IsHexDigit(int c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')
 // The six-key block Insert/Home/Page Up over Delete/End/Page Down gives A B C over D E F,
 // and so do F1…F6 and F7…F12.
 constexpr std::array<HexKeyBinding, 21> KeyTable{{
-    {45, HexKeyAction::Digit, 'A'},  {112, HexKeyAction::Digit, 'A'}, {118, HexKeyAction::Digit, 'A'},
-    {36, HexKeyAction::Digit, 'B'},  {113, HexKeyAction::Digit, 'B'}, {119, HexKeyAction::Digit, 'B'},
-    {33, HexKeyAction::Digit, 'C'},  {114, HexKeyAction::Digit, 'C'}, {120, HexKeyAction::Digit, 'C'},
-    {46, HexKeyAction::Digit, 'D'},  {115, HexKeyAction::Digit, 'D'}, {121, HexKeyAction::Digit, 'D'},
-    {35, HexKeyAction::Digit, 'E'},  {116, HexKeyAction::Digit, 'E'}, {122, HexKeyAction::Digit, 'E'},
-    {34, HexKeyAction::Digit, 'F'},  {117, HexKeyAction::Digit, 'F'}, {123, HexKeyAction::Digit, 'F'},
-    {37, HexKeyAction::Delete, 0},
-    {13, HexKeyAction::Enter, 0},
-    {27, HexKeyAction::Close, 0},
+    {vk::Insert, HexKeyAction::Digit, 'A'}, {vk::F(1), HexKeyAction::Digit, 'A'}, {vk::F(7), HexKeyAction::Digit, 'A'},
+    {vk::Home, HexKeyAction::Digit, 'B'},   {vk::F(2), HexKeyAction::Digit, 'B'}, {vk::F(8), HexKeyAction::Digit, 'B'},
+    {vk::Prior, HexKeyAction::Digit, 'C'},  {vk::F(3), HexKeyAction::Digit, 'C'}, {vk::F(9), HexKeyAction::Digit, 'C'},
+    {vk::Delete, HexKeyAction::Digit, 'D'}, {vk::F(4), HexKeyAction::Digit, 'D'}, {vk::F(10), HexKeyAction::Digit, 'D'},
+    {vk::End, HexKeyAction::Digit, 'E'},    {vk::F(5), HexKeyAction::Digit, 'E'}, {vk::F(11), HexKeyAction::Digit, 'E'},
+    {vk::Next, HexKeyAction::Digit, 'F'},   {vk::F(6), HexKeyAction::Digit, 'F'}, {vk::F(12), HexKeyAction::Digit, 'F'},
+    {vk::Left, HexKeyAction::Delete, 0},
+    {vk::Return, HexKeyAction::Enter, 0},
+    {vk::Escape, HexKeyAction::Close, 0},
 }};
 
 // The numeric keypad's operator keys stand for A to E; blank and comma for F.
@@ -53,7 +54,7 @@ void HexPadReset() {
 }
 
 void HexPadAddDigit(int c) {
-    if (c == 8) {
+    if (c == HexPadBackspace) {
         if (HexDigitCount > 0) {
             HexDigits[--HexDigitCount] = '\0';
             if (HexDigitCount == 0) HexDigits[0] = '0';
@@ -107,7 +108,7 @@ HexKeyBinding HexPadKeyBinding(int virtualKey) {
 }
 
 int HexPadCharDigit(int c) {
-    if (c == 8) return 8;
+    if (c == HexPadBackspace) return HexPadBackspace;
     for (const auto& m : CharTable)
         if (m.From == c) return m.To;
     if (c > 'Z') c &= ~0x20;
@@ -118,7 +119,7 @@ void HexPadKeyDown(int virtualKey) {
     const HexKeyBinding binding = HexPadKeyBinding(virtualKey);
     switch (binding.Action) {
     case HexKeyAction::Digit: HexPadAddDigit(binding.Digit); break;
-    case HexKeyAction::Delete: HexPadAddDigit(8); break;
+    case HexKeyAction::Delete: HexPadAddDigit(HexPadBackspace); break;
     case HexKeyAction::Enter: HexPadEnter(); break;
     case HexKeyAction::Close: HexPadClose(); break;
     case HexKeyAction::None: break;

@@ -11,6 +11,8 @@ namespace abacone {
 
 inline constexpr int HexDigitsCapacity = 32;
 inline constexpr int HexDigitsMax = 8;
+// The character code that deletes the last digit, typed or passed to HexPadAddDigit.
+inline constexpr int HexPadBackspace = 8;
 
 // The typed digits, NUL-terminated; "0" while nothing is typed.
 extern char HexDigits[HexDigitsCapacity];
@@ -24,7 +26,7 @@ using HexPadCloseHandler = void (*)();
 extern HexPadCloseHandler HexPadCloser;
 
 void HexPadReset();          // back to the placeholder "0", shown
-void HexPadAddDigit(int c);  // "0"…"9", "A"…"F" to append, 8 to delete the last digit
+void HexPadAddDigit(int c);  // "0"…"9", "A"…"F" to append, HexPadBackspace to delete
 void HexPadShow();
 std::uint32_t HexPadValue();
 std::string HexPadDecimalText();  // the value as "%11u"
@@ -40,7 +42,7 @@ struct HexKeyBinding {
     char Digit;  // for Digit only
 };
 HexKeyBinding HexPadKeyBinding(int virtualKey);
-// The digit a typed character stands for, 8 for backspace, 0 for none.
+// The digit a typed character stands for, HexPadBackspace for backspace, 0 for none.
 int HexPadCharDigit(int c);
 void HexPadKeyDown(int virtualKey);
 void HexPadKeyPress(int c);

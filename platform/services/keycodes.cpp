@@ -1,4 +1,4 @@
-#include "platform/keycodes.h"
+#include "platform/services/keycodes.h"
 
 #include <array>
 #include <utility>
@@ -7,8 +7,10 @@ namespace abacone {
 
 std::string KeyName(int vk) {
     if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return std::string(1, char(vk));
-    if (vk >= vk::F1 && vk <= vk::F24) return "F" + std::to_string(vk - vk::F1 + 1);
-    if (vk >= vk::Numpad0 && vk <= vk::Numpad0 + 9) return "Num " + std::to_string(vk - vk::Numpad0);
+    // Appended rather than "F" + ..., which trips a false -Wrestrict in GCC 12 (MinGW).
+    if (vk >= vk::F1 && vk <= vk::F24) return std::string("F").append(std::to_string(vk - vk::F1 + 1));
+    if (vk >= vk::Numpad0 && vk <= vk::Numpad0 + 9)
+        return std::string("Num ").append(std::to_string(vk - vk::Numpad0));
     static constexpr std::array<std::pair<int, const char*>, 28> names{{
         {vk::Back, "BkSp"},     {vk::Tab, "Tab"},       {vk::Clear, "Clear"},
         {vk::Return, "Enter"},  {vk::Escape, "Esc"},    {vk::Space, "Space"},
