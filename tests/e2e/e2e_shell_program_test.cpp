@@ -2,6 +2,8 @@
 // notification area, typing through the X server and reading the X clipboard.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,26 @@ TEST_F(Calculator, StartsAtTheBottomRightOnTopActiveAndIdle) {
     Type("12+30=");
     Key("ctrl+c");
     EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "42"; }, Settle)) << Clipboard();
+}
+
+TEST_F(Calculator, PastedJapaneseTextIsCalculated) {
+    Launch();
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    // As a text editor would offer it: full-width digits and plus, the multiplication sign.
+    const std::string text = "１２＋３０×２";
+    const std::string file = testing::TempDir() + "abacone-e2e-paste.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << text;
+    }
+    // xclip keeps serving the selection until another program takes it.
+    session->Spawn({"xclip", "-selection", "clipboard", "-i", "-quiet", file});
+    ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
+    Key("ctrl+v");
+    Key("ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "84"; }, Settle)) << Clipboard();
+    std::remove(file.c_str());
 }
 
 TEST_F(Calculator, KeysTypedRightAfterAShortcutReachTheWindowItOpens) {
