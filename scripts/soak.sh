@@ -35,7 +35,7 @@ export DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb
 
 # Waits until a command succeeds, checked every 20 ms, for at most $2 seconds.
 until_ok() {
-  local limit=$(( ${2:-10} * 50 ))
+  local limit=$(( ${2:-10} * 50 )) n
   for ((n = 0; n < limit; n++)); do eval "$1" >/dev/null 2>&1 && return 0; sleep 0.02; done
   echo "soak: gave up waiting for: $1" >&2
   return 1
@@ -91,13 +91,14 @@ tray_icon_click() {
 until_ok 'main_active'
 
 calculate() {  # $1 keys, typed in lines of 1000
-  local line='123.45*6-78/9+1=' chunk=''
+  local line='123.45*6-78/9+1=' chunk='' k
   while [ ${#chunk} -lt 1000 ]; do chunk+=$line; done
   chunk=${chunk:0:1000}
   for ((k = 0; k < $1; k += 1000)); do xdotool type --delay 1 "$chunk"; done
   xdotool key Escape
 }
 open_and_close() {  # $1 count, $2 key that opens, $3 key that closes
+  local n
   for ((n = 0; n < $1; n++)); do
     xdotool key Escape "$2"
     until_ok other_window_active
@@ -106,6 +107,7 @@ open_and_close() {  # $1 count, $2 key that opens, $3 key that closes
   done
 }
 switches() {
+  local n
   for ((n = 0; n < $1; n++)); do
     xdotool windowactivate --sync "$other"
     xdotool windowactivate --sync "$main"
@@ -113,6 +115,7 @@ switches() {
   done
 }
 restores() {
+  local n
   for ((n = 0; n < $1; n++)); do
     xdotool key ctrl+q
     until_ok 'xprop -id "$main" WM_STATE | grep -q Iconic'
