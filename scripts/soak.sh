@@ -5,6 +5,8 @@
 # Prints resident memory after warm-up and at the end, the program's top-level and X
 # windows, and its wake-ups while idle afterwards. Targets: memory grows by less than
 # 2 MB, window counts back at their start values, 0 idle wake-ups.
+# Every wait is bounded: a step that does not come about ends the run with its name and
+# a non-zero exit.
 # Usage: scripts/soak.sh [BUILD_DIR] [--short]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,113 +23,146 @@ program=$dir/shell/abacone
 
 tmp=$(mktemp -d)
 pids=()
+app=
+step="starting the display"
 cleanup() {
+  local i t p
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  for ((t = 0; t < 100; t++)); do
+    for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && continue 2; done
+    break
+  done
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap cleanup EXIT
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb
 
+give_up() {
+  local why=$1
+  [ -n "$app" ] && ! kill -0 "$app" 2>/dev/null && why+=" (the calculator is no longer running)"
+  echo "soak: gave up at $step: $why" >&2
+  exit 1
+}
 # Waits until a command succeeds, checked every 20 ms, for at most $2 seconds.
 until_ok() {
   local limit=$(( ${2:-10} * 50 )) n
   for ((n = 0; n < limit; n++)); do eval "$1" >/dev/null 2>&1 && return 0; sleep 0.02; done
-  echo "soak: gave up waiting for: $1" >&2
-  return 1
+  give_up "waited ${2:-10} s for: $1"
+}
+# X clients wait on the server and the window manager; one that stops answering must
+# not stop the run. ask: a question, whose failure the caller handles; act: an action.
+ask() { timeout 5 "$@"; }
+act() {  # $1 seconds, then the command
+  local seconds=$1; shift
+  timeout "$seconds" "$@" >/dev/null 2>&1 || give_up "$* failed or took over $seconds s"
 }
 
+exec 3>"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+until_ok '[ -s "$tmp/display" ]'
+export DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb
+
+step="starting the window manager, the panel and the other program"
 openbox >/dev/null 2>&1 &
 pids+=($!)
-until_ok 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+until_ok 'ask xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 tint2 -c tests/e2e/e2e_shell_tint2rc >/dev/null 2>&1 &
 pids+=($!)
-until_ok 'xdotool search --class tint2'
+until_ok 'ask xdotool search --class tint2'
 xmessage -geometry 400x200+200+150 "Another program" >/dev/null 2>&1 &
 pids+=($!)
-until_ok 'xdotool search --name "^xmessage$"'
-other=$(xdotool search --name '^xmessage$' | head -n1)
+until_ok 'ask xdotool search --name "^xmessage$"'
+other=$(ask xdotool search --name '^xmessage$' | head -n1)
 
+step="starting the calculator"
 "$program" p >/dev/null 2>&1 &
 app=$!
 pids+=("$app")
-until_ok 'xdotool search --onlyvisible --name "^Abacone$"'
-main=$(xdotool search --onlyvisible --name '^Abacone$' | head -n1)
+until_ok 'ask xdotool search --onlyvisible --name "^Abacone$"'
+main=$(ask xdotool search --onlyvisible --name '^Abacone$' | head -n1)
 
-active() { xdotool getactivewindow 2>/dev/null || echo 0; }
+active() { ask xdotool getactivewindow 2>/dev/null || echo 0; }
 main_active() { [ "$(active)" = "$main" ]; }
 other_window_active() { local a; a=$(active); [ "$a" != "$main" ] && [ "$a" != "$other" ] && [ "$a" != 0 ]; }
+iconic() { ask xprop -id "$main" WM_STATE | grep -q 'window state: Iconic'; }
+running() { kill -0 "$app" 2>/dev/null || give_up "the calculator is no longer running"; }
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$app/status"; }
 # Windows with the program's class (its top-level windows and the tray icon, mapped or
 # not), and every X window that the program's connection created.
-top_levels() { xdotool search --class abacone 2>/dev/null | wc -l; }
+top_levels() { ask xdotool search --class abacone | wc -l; }
 x_windows() {
   local base=$(( main & ~0x1FFFFF )) n=0 id
-  for id in $(xwininfo -root -tree | awk '$1 ~ /^0x/ { print $1 }'); do
+  for id in $(ask xwininfo -root -tree | awk '$1 ~ /^0x/ { print $1 }'); do
     (( (id & ~0x1FFFFF) == base )) && n=$((n + 1))
   done
   echo "$n"
 }
 mb() { awk -v k="$1" 'BEGIN { printf "%.2f", k / 1024 }'; }
-wakeups() { cat /proc/"$app"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
+# A thread may end between listing and reading: its file is then skipped.
+wakeups() { { cat /proc/"$app"/task/*/status 2>/dev/null || true; } | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
 tray_icon_click() {
   local w geo x y width
-  for w in $(xdotool search --classname abacone); do
-    geo=$(xwininfo -id "$w" 2>/dev/null) || continue
+  for w in $(ask xdotool search --classname abacone); do
+    geo=$(ask xwininfo -id "$w") || continue
     width=$(awk '/^  Width:/ { print $2 }' <<<"$geo")
     if [ "${width:-0}" -le 32 ] && grep -q 'IsViewable' <<<"$geo"; then
       x=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$geo")
       y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$geo")
-      xdotool mousemove $((x + width / 2)) $((y + width / 2)) click 1
+      ask xdotool mousemove $((x + width / 2)) $((y + width / 2)) click 1
       return 0
     fi
   done
   return 1
 }
-until_ok 'main_active'
+until_ok main_active
 
 calculate() {  # $1 keys, typed in lines of 1000
   local line='123.45*6-78/9+1=' chunk='' k
   while [ ${#chunk} -lt 1000 ]; do chunk+=$line; done
   chunk=${chunk:0:1000}
-  for ((k = 0; k < $1; k += 1000)); do xdotool type --delay 1 "$chunk"; done
-  xdotool key Escape
+  for ((k = 0; k < $1; k += 1000)); do
+    step="$phase: calculation, keys $k of $1"
+    act 120 xdotool type --delay 1 "$chunk"
+  done
+  act 10 xdotool key Escape
 }
-open_and_close() {  # $1 count, $2 key that opens, $3 key that closes
+open_and_close() {  # $1 count, $2 key that opens, $3 key that closes, $4 name
   local n
   for ((n = 0; n < $1; n++)); do
-    xdotool key Escape "$2"
+    step="$phase: $4 opening $((n + 1)) of $1"
+    act 10 xdotool key Escape "$2"
     until_ok other_window_active
-    xdotool key "$3"
+    act 10 xdotool key "$3"
     until_ok main_active
   done
 }
 switches() {
   local n
   for ((n = 0; n < $1; n++)); do
-    xdotool windowactivate --sync "$other"
-    xdotool windowactivate --sync "$main"
+    step="$phase: switch $((n + 1)) of $1 to the other program and back"
+    act 20 xdotool windowactivate --sync "$other"
+    act 20 xdotool windowactivate --sync "$main"
     until_ok main_active
   done
 }
 restores() {
   local n
   for ((n = 0; n < $1; n++)); do
-    xdotool key ctrl+q
-    until_ok 'xprop -id "$main" WM_STATE | grep -q Iconic'
+    step="$phase: minimise $((n + 1)) of $1"
+    act 10 xdotool key ctrl+q
+    until_ok iconic
+    step="$phase: tray restore $((n + 1)) of $1"
     until_ok tray_icon_click
     until_ok main_active
   done
 }
 day() {  # $1 share of the full amounts, in percent
   calculate $(( keys * $1 / 100 ))
-  open_and_close $(( openings * $1 / 100 )) shift+ctrl+s Return
-  open_and_close $(( openings * $1 / 100 )) shift+ctrl+h Escape
-  open_and_close $(( openings * $1 / 100 )) Prior Escape
+  open_and_close $(( openings * $1 / 100 )) shift+ctrl+s Return "value dialog"
+  open_and_close $(( openings * $1 / 100 )) shift+ctrl+h Escape "hex pad"
+  open_and_close $(( openings * $1 / 100 )) Prior Escape "binary window"
   switches $(( switches * $1 / 100 ))
   restores $(( restores * $1 / 100 > 0 ? restores * $1 / 100 : 1 ))
 }
@@ -135,14 +170,21 @@ day() {  # $1 share of the full amounts, in percent
 echo "== soak: $keys keys, $openings openings each of the value dialog, hex pad and binary window,"
 echo "   $switches switches to another program, $restores minimise and tray restores"
 start=$(date +%s)
+phase=warm-up
 day 10  # warm-up: caches, fonts and first openings settle
 sleep 1
+step="counting after the warm-up"
+running
 rss0=$(rss_kib) tops0=$(top_levels) xwins0=$(x_windows)
+phase=day
 day 100
 sleep 2
+step="counting at the end"
+running
 rss1=$(rss_kib) tops1=$(top_levels) xwins1=$(x_windows)
 w0=$(wakeups)
 sleep "$idle"
+running
 w1=$(wakeups)
 growth=$(( rss1 - rss0 ))
 echo "resident memory   $(mb "$rss0") MB after warm-up, $(mb "$rss1") MB at the end: $(mb "$growth") MB more (target < 2)"
