@@ -102,21 +102,35 @@ x_windows() {
 mb() { awk -v k="$1" 'BEGIN { printf "%.2f", k / 1024 }'; }
 # A thread may end between listing and reading: its file is then skipped.
 wakeups() { { cat /proc/"$app"/task/*/status 2>/dev/null || true; } | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
-tray_icon_click() {
-  local w geo x y width
-  for w in $(ask xdotool search --classname abacone); do
+# The tray icon is the program's small viewable window that the panel has embedded: the
+# window manager does not manage it. Sets icon_x and icon_y to its middle.
+tray_icon() {
+  local clients w geo width height
+  clients=$(ask xprop -root _NET_CLIENT_LIST) || return 1
+  for w in $(ask xdotool search --classname '^abacone$'); do
+    grep -qiw "$(printf '0x%x' "$w")" <<<"$clients" && continue
     geo=$(ask xwininfo -id "$w") || continue
+    grep -q 'Map State: IsViewable' <<<"$geo" || continue
     width=$(awk '/^  Width:/ { print $2 }' <<<"$geo")
-    if [ "${width:-0}" -le 32 ] && grep -q 'IsViewable' <<<"$geo"; then
-      x=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$geo")
-      y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$geo")
-      ask xdotool mousemove $((x + width / 2)) $((y + width / 2)) click 1
-      return 0
-    fi
+    height=$(awk '/^  Height:/ { print $2 }' <<<"$geo")
+    [ "${width:-0}" -le 32 ] && [ "${height:-0}" -le 32 ] || continue
+    icon_x=$(( $(awk '/Absolute upper-left X:/ { print $4 }' <<<"$geo") + width / 2 ))
+    icon_y=$(( $(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$geo") + height / 2 ))
+    return 0
   done
   return 1
 }
+# The pointer rests on the icon for longer than the toolkit's double-click time (400 ms)
+# before it presses: a press that soon after the last one at the same place is the
+# second half of a double click, which restores nothing. (No --sync on the move: this
+# xdotool waits for ever when the pointer is already there, as it is after a restore.)
+tray_icon_click() {
+  until_ok tray_icon
+  act 10 xdotool mousemove "$icon_x" "$icon_y" sleep 0.5 click 1
+}
 until_ok main_active
+# Restores need the icon in the panel: the panel may take over the tray after the start.
+until_ok tray_icon
 
 calculate() {  # $1 keys, typed in lines of 1000
   local line='123.45*6-78/9+1=' chunk='' k
@@ -154,7 +168,7 @@ restores() {
     act 10 xdotool key ctrl+q
     until_ok iconic
     step="$phase: tray restore $((n + 1)) of $1"
-    until_ok tray_icon_click
+    tray_icon_click
     until_ok main_active
   done
 }
