@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: the plain build,
-# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded
-# fuzzing run of the engine.
+# Installs what is missing, builds, and runs the whole test suite: the plain build and a
+# short day of use on a virtual display, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the engine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,6 +15,10 @@ scripts/check-dependencies.sh
 echo "== build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
+
+# On its own X display: the script sets the xcb platform for the programs it starts.
+echo "== a day of use (short)"
+timeout 600 scripts/soak.sh build --short
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/build.sh build-asan -DABACONE_SANITIZE=ON -DABACONE_BENCH=OFF -DABACONE_WINDOWS_CALC=OFF -DCMAKE_BUILD_TYPE=Debug
