@@ -15,7 +15,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -114,7 +113,6 @@ private:
     KeyResult Dispatch(const KeyStroke& stroke);
     bool HandleKeyEvent(QKeyEvent* event);
     void ApplyWindowFlags();
-    void KeepOuterCorner();
 
     BorderStyle border_;
     bool stayOnTop_;
@@ -122,9 +120,9 @@ private:
     bool autoPopup_ = true;
     Button* defaultButton_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
-    // Where the outer corner belongs after the window got a new frame (see KeepOuterCorner).
-    std::optional<QPoint> keepOuterAt_;
-    int outerFixes_ = 0;
+    // The caption frame's left and top, as last seen while the window had it; the
+    // window manager's usual one-pixel border and 20-pixel caption until then.
+    QPoint captionInset_{1, 20};
     bool dragging_ = false;
     QPoint dragOffset_;
 };

@@ -209,7 +209,7 @@ void ShrinkToDisplays() {
 void Reframe(const std::function<void(Form&)>& change) {
     Form* main = LiveMain();
     if (!main) return;
-    // The hide shrinks it as a deactivation would, and no activation may follow.
+    // A window manager may pass the activation around while it reframes the window.
     const bool inUse = main->isActiveWindow();
     change(*main);
     Resize_Event();
