@@ -77,7 +77,13 @@ void Form::SetBorderStyle(BorderStyle border) {
     // around it; moving the client by the frame's left and top keeps the outer corner.
     // The position is the client's own, so a frame size the toolkit has not learned yet
     // cannot shift it.
-    window->setPosition(outer + (border == BorderStyle::Single ? captionInset_ : QPoint()));
+    if (border == BorderStyle::None) {
+        window->setPosition(outer);
+        return;
+    }
+    // Never seen with its caption: the frame as the toolkit knows it now, which a window
+    // manager that frames later may not have told it yet.
+    window->setPosition(outer + captionInset_.value_or(geometry().topLeft() - frameGeometry().topLeft()));
 }
 
 void Form::SetCaption(std::string_view caption) {

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -120,9 +121,8 @@ private:
     bool autoPopup_ = true;
     Button* defaultButton_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
-    // The caption frame's left and top, as last seen while the window had it; the
-    // window manager's usual one-pixel border and 20-pixel caption until then.
-    QPoint captionInset_{1, 20};
+    // The caption frame's left and top, as last seen while the window had it.
+    std::optional<QPoint> captionInset_;
     bool dragging_ = false;
     QPoint dragOffset_;
 };
