@@ -76,7 +76,7 @@ protected:
         switch (event->type()) {
         case QEvent::WindowActivate: Ap_Active(); break;
         case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
-        // Switching stay-on-top makes a new native window.
+        // A new native window, should the toolkit make one, needs the taskbar hint again.
         case QEvent::WinIdChange:
         case QEvent::Resize:
         case QEvent::WindowStateChange: Resize_Event(); break;
