@@ -47,26 +47,16 @@ void Form::ApplyWindowFlags() {
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     if (stayOnTop_) flags |= Qt::WindowStaysOnTopHint;
     if (flags == windowFlags()) return;
-    const bool visible = isVisible();
-    const QPoint at = frameGeometry().topLeft();
-    setWindowFlags(flags);  // hides a visible window: show it again where it was
-    if (visible) {
-        move(at);
-        // The new frame is known only once the window manager has framed the window;
-        // until then the outer corner is put back as each move of the frame shows it.
-        keepOuterAt_ = at;
-        outerFixes_ = 0;
-        show();
-    }
-}
-
-void Form::KeepOuterCorner() {
-    if (!keepOuterAt_) return;
-    if (frameGeometry().topLeft() == *keepOuterAt_ || ++outerFixes_ > 3) {
-        keepOuterAt_.reset();
+    QWindow* window = windowHandle();
+    if (!window) {
+        setWindowFlags(flags);
         return;
     }
-    move(*keepOuterAt_);
+    // The native window keeps existing and only its hints change: recreating it would
+    // hide and show it, which takes the activation away and lets the window manager
+    // place it anew.
+    overrideWindowFlags(flags);
+    window->setFlags(flags);
 }
 
 void Form::SetStayOnTop(bool on) {
@@ -75,8 +65,25 @@ void Form::SetStayOnTop(bool on) {
 }
 
 void Form::SetBorderStyle(BorderStyle border) {
+    if (border == border_) return;
+    const QPoint outer = frameGeometry().topLeft();
+    if (border_ == BorderStyle::Single && isVisible() && geometry().topLeft() != outer)
+        captionInset_ = geometry().topLeft() - outer;
     border_ = border;
     ApplyWindowFlags();
+    QWindow* window = windowHandle();
+    if (!window || !isVisible()) return;
+    // The window manager keeps the client area where it is and grows or drops the frame
+    // around it; moving the client by the frame's left and top keeps the outer corner.
+    // The position is the client's own, so a frame size the toolkit has not learned yet
+    // cannot shift it.
+    if (border == BorderStyle::None) {
+        window->setPosition(outer);
+        return;
+    }
+    // Never seen with its caption: the frame as the toolkit knows it now, which a window
+    // manager that frames later may not have told it yet.
+    window->setPosition(outer + captionInset_.value_or(geometry().topLeft() - frameGeometry().topLeft()));
 }
 
 void Form::SetCaption(std::string_view caption) {
@@ -177,7 +184,6 @@ bool Form::HandleKeyEvent(QKeyEvent* event) {
 
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
-    if (event->type() == QEvent::Move || event->type() == QEvent::Expose) KeepOuterCorner();
     return QWidget::event(event);
 }
 

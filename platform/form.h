@@ -114,7 +114,6 @@ private:
     KeyResult Dispatch(const KeyStroke& stroke);
     bool HandleKeyEvent(QKeyEvent* event);
     void ApplyWindowFlags();
-    void KeepOuterCorner();
 
     BorderStyle border_;
     bool stayOnTop_;
@@ -122,9 +121,8 @@ private:
     bool autoPopup_ = true;
     Button* defaultButton_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
-    // Where the outer corner belongs after the window got a new frame (see KeepOuterCorner).
-    std::optional<QPoint> keepOuterAt_;
-    int outerFixes_ = 0;
+    // The caption frame's left and top, as last seen while the window had it.
+    std::optional<QPoint> captionInset_;
     bool dragging_ = false;
     QPoint dragOffset_;
 };

@@ -76,7 +76,7 @@ protected:
         switch (event->type()) {
         case QEvent::WindowActivate: Ap_Active(); break;
         case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
-        // Switching stay-on-top makes a new native window.
+        // A new native window, should the toolkit make one, needs the taskbar hint again.
         case QEvent::WinIdChange:
         case QEvent::Resize:
         case QEvent::WindowStateChange: Resize_Event(); break;
@@ -209,7 +209,7 @@ void ShrinkToDisplays() {
 void Reframe(const std::function<void(Form&)>& change) {
     Form* main = LiveMain();
     if (!main) return;
-    // The hide shrinks it as a deactivation would, and no activation may follow.
+    // A window manager may pass the activation around while it reframes the window.
     const bool inUse = main->isActiveWindow();
     change(*main);
     Resize_Event();

@@ -32,9 +32,8 @@ void Ap_Active();
 void Ap_DeActive();
 // The main window alone lost the activation (one of its own dialogs took it).
 void ShrinkToDisplays();
-// Changes the main window's flags (stay-on-top, caption), which hides and shows it
-// again: a calculator in use stays active at its working height, and no taskbar
-// button appears.
+// Changes the main window's flags (stay-on-top, caption): a calculator in use stays
+// active at its working height, and no taskbar button appears.
 void Reframe(const std::function<void(Form&)>& change);
 // Keeps the taskbar button away, except for a minimised calculator without a
 // notification area, which the taskbar is then the only way back to.

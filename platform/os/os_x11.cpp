@@ -215,8 +215,8 @@ private:
                        reinterpret_cast<const char*>(&event));
     }
 
-    // The window's current native window: Qt may replace it (switching stay-on-top
-    // does) while QWidget::winId() still names the first one.
+    // The window's current native window: Qt may replace it (setWindowFlags on a shown
+    // window does) while QWidget::winId() still names the first one.
     static xcb_window_t Own(QWidget* window) {
         window->winId();  // creates it when there is none yet
         QWindow* handle = window->windowHandle();

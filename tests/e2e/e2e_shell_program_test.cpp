@@ -84,12 +84,10 @@ TEST_F(Calculator, KeepPriorityAndOrdinaryWindowOptions) {
 
 TEST_F(Calculator, SwitchingModesKeepsItOffTheTaskbar) {
     Launch();
-    ASSERT_TRUE(WaitUntil([&] { return x->Active() == Main(); }, Settle));
-    // Switching stay-on-top gives the window a new native window: looked up afresh.
-    const auto state = [&](const char* atom) {
-        const Window w = x->FindClient("Abacone");
-        return w && x->HasState(w, atom);
-    };
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    // The same native window throughout: the switches change its hints in place.
+    const auto state = [&](const char* atom) { return x->HasState(w, atom); };
     Key("ctrl+t");
     EXPECT_TRUE(WaitUntil([&] { return !state("_NET_WM_STATE_ABOVE") && state("_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
     Key("ctrl+t");
@@ -97,7 +95,6 @@ TEST_F(Calculator, SwitchingModesKeepsItOffTheTaskbar) {
     Key("shift+ctrl+F1");  // caption off
     EXPECT_TRUE(WaitUntil(
         [&] {
-            const Window w = x->FindClient("Abacone");
             const auto f = x->Frame(w), c = x->Client(w);
             return f && c && f->Top == c->Top && state("_NET_WM_STATE_SKIP_TASKBAR");
         },

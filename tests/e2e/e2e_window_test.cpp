@@ -63,16 +63,13 @@ protected:
     void Start() {
         Launch();
         ASSERT_TRUE(WaitUntil([&] { return (w = x->FindClient("Abacone")) && x->Active() == w; }, Settle));
-    }
-    // Switching stay-on-top or the caption gives the window a new native window.
-    Window MainNow() {
-        const Window found = x->FindClient("Abacone");
-        return found ? found : w;
+        // Until the frame is known the start-up place is a frame border off.
+        ASSERT_TRUE(WaitUntil([&] { return AtStartPlace(w); }, Settle));
     }
     Window OtherActive() {
         const Window active = x->Active();
         for (Window c : x->ClientsOf("abacone"))
-            if (c == active && c != MainNow()) return c;
+            if (c == active && c != w) return c;
         return 0;
     }
     void Invoke(std::span<const Entry> table, std::size_t i) {
@@ -100,9 +97,9 @@ protected:
     }
     // The calculator is active at `height` and a number typed now is what it shows.
     void ExpectUsable(int height, const std::string& what) {
-        EXPECT_TRUE(WaitUntil([&] { return x->Active() == MainNow(); }, Settle)) << what << ": not active";
-        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(MainNow()) == height; }, Settle))
-            << what << ": client height " << ClientHeight(MainNow()) << ", not " << height;
+        EXPECT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle)) << what << ": not active";
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == height; }, Settle))
+            << what << ": client height " << ClientHeight(w) << ", not " << height;
         const std::string digits = std::to_string(100 + ++typed);
         Key("End");
         Key("Escape");
@@ -137,9 +134,7 @@ TEST(MenuPath, WalksDownAndIntoSubmenusSkippingSeparatorsAndHiddenEntries) {
     EXPECT_EQ(XKeys(scCtrl + vk::End), "ctrl+End");
 }
 
-// Disabled until switching the caption off keeps the calculator active, at its height and
-// its outer corner; every entry before "MCapt" in the table passes.
-TEST_F(WindowUse, DISABLED_EveryMenuCommandLeavesTheCalculatorUsable) {
+TEST_F(WindowUse, EveryMenuCommandLeavesTheCalculatorUsable) {
     Start();
     const std::span<const Entry> table = TForm1::MenuTable();
     int height = 76;
@@ -151,7 +146,7 @@ TEST_F(WindowUse, DISABLED_EveryMenuCommandLeavesTheCalculatorUsable) {
             Invoke(table, i);
             if (e.Click == &TForm1::KQ1Click) {
                 // Minimised by design: only the tray icon brings it back.
-                ASSERT_TRUE(WaitUntil([&] { return x->Iconic(MainNow()); }, Settle)) << what;
+                ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle)) << what;
                 ClickTrayIcon(1);
             }
             if (e.Click == &TForm1::ExtraClick) height = height == 76 ? 186 : 76;
@@ -204,22 +199,26 @@ TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
     }
 }
 
-// Disabled until the caption switch is mended: the window still moves by its frame.
-TEST_F(WindowUse, DISABLED_CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
+TEST_F(WindowUse, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
     Start();
-    const auto start = x->Frame(w);
-    ASSERT_TRUE(start);
+    const auto start = x->Frame(w), client = x->Client(w);
+    ASSERT_TRUE(start && client);
+    const int captioned = client->Top - start->Top;
+    ASSERT_GT(captioned, 0);
     for (int pair = 0; pair < 3; ++pair) {
-        for (const char* step : {"caption off", "caption on"}) {
+        for (bool on : {false, true}) {
             Key("shift+ctrl+F1");
+            // The client sits right in the corner without a caption, below it with one.
             EXPECT_TRUE(WaitUntil(
                 [&] {
-                    const auto f = x->Frame(MainNow());
-                    return f && f->Left == start->Left && f->Top == start->Top;
+                    const auto f = x->Frame(w), c = x->Client(w);
+                    return f && c && f->Left == start->Left && f->Top == start->Top &&
+                           c->Top - f->Top == (on ? captioned : 0);
                 },
                 Settle))
-                << step << " " << pair << ": at " << x->Frame(MainNow())->Left << "," << x->Frame(MainNow())->Top
-                << ", was " << start->Left << "," << start->Top;
+                << (on ? "caption on " : "caption off ") << pair << ": frame at " << x->Frame(w)->Left << ","
+                << x->Frame(w)->Top << ", client at " << x->Client(w)->Top << ", was " << start->Left << ","
+                << start->Top;
         }
     }
 }

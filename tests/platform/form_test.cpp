@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -251,16 +253,32 @@ TEST(FormWindow, PlacedOverTheOwnersClientRow) {
     EXPECT_EQ(dialog.Top(), owner.Top() + owner.Height() - owner.ClientHeight() - border + 16);
 }
 
-TEST(FormWindow, StayOnTopSwitchKeepsAVisibleWindowShownAndInPlace) {
+TEST(FormWindow, FlagSwitchesKeepTheNativeWindowShownAndInPlace) {
     TestForm form;
     form.SetPosition(40, 30);
     form.show();
-    form.SetStayOnTop(true);
-    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.pos(), QPoint(40, 30));
-    form.SetStayOnTop(false);
-    EXPECT_FALSE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    const WId native = form.winId();
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        bool onTop;
+        bool frameless;
+    } cases[] = {
+        {"stay-on-top on", [&] { form.SetStayOnTop(true); }, true, true},
+        {"caption on", [&] { form.SetBorderStyle(BorderStyle::Single); }, true, false},
+        {"stay-on-top off", [&] { form.SetStayOnTop(false); }, false, false},
+        {"caption off", [&] { form.SetBorderStyle(BorderStyle::None); }, false, true},
+        {"caption on again", [&] { form.SetBorderStyle(BorderStyle::Single); }, false, false},
+    };
+    for (const auto& c : cases) {
+        c.change();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(bool(form.windowFlags() & Qt::WindowStaysOnTopHint), c.onTop) << c.what;
+        EXPECT_EQ(bool(form.windowHandle()->flags() & Qt::FramelessWindowHint), c.frameless) << c.what;
+        EXPECT_TRUE(form.isVisible()) << c.what;
+        EXPECT_EQ(form.winId(), native) << c.what;
+        EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(40, 30)) << c.what;
+    }
 }
 
 TEST(QtServices, ClipboardRoundTrip) {
