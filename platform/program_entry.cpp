@@ -1,6 +1,7 @@
 #include "platform/program_entry.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -29,6 +30,10 @@ int RunProgram(int& argc, char** argv, const std::function<void()>& steps, const
     std::string problem;
     try {
         if (!QCoreApplication::instance()) app.emplace(argc, argv);
+        // The style caches the images of its buttons per palette, and each opening of a
+        // window gets new palettes: with the default 10 MB the cache grows for hours of
+        // use. The few windows here need far less than 1 MB of it at any time.
+        QPixmapCache::setCacheLimit(1024);
         steps();
         return 0;
     } catch (const std::exception& e) {
