@@ -64,11 +64,12 @@ void Form::SetStayOnTop(bool on) {
     ApplyWindowFlags();
 }
 
+QPoint Form::FrameInset() const { return geometry().topLeft() - frameGeometry().topLeft(); }
+
 void Form::SetBorderStyle(BorderStyle border) {
     if (border == border_) return;
     const QPoint outer = frameGeometry().topLeft();
-    if (border_ == BorderStyle::Single && isVisible() && geometry().topLeft() != outer)
-        captionInset_ = geometry().topLeft() - outer;
+    if (border_ == BorderStyle::Single && isVisible() && FrameInset() != QPoint()) captionInset_ = FrameInset();
     border_ = border;
     ApplyWindowFlags();
     QWindow* window = windowHandle();
@@ -76,14 +77,10 @@ void Form::SetBorderStyle(BorderStyle border) {
     // The window manager keeps the client area where it is and grows or drops the frame
     // around it; moving the client by the frame's left and top keeps the outer corner.
     // The position is the client's own, so a frame size the toolkit has not learned yet
-    // cannot shift it.
-    if (border == BorderStyle::None) {
-        window->setPosition(outer);
-        return;
-    }
-    // Never seen with its caption: the frame as the toolkit knows it now, which a window
-    // manager that frames later may not have told it yet.
-    window->setPosition(outer + captionInset_.value_or(geometry().topLeft() - frameGeometry().topLeft()));
+    // cannot shift it. A window never seen with its caption takes the frame as the
+    // toolkit knows it now.
+    const QPoint inset = border == BorderStyle::None ? QPoint() : captionInset_.value_or(FrameInset());
+    window->setPosition(outer + inset);
 }
 
 void Form::SetCaption(std::string_view caption) {

@@ -114,6 +114,8 @@ private:
     KeyResult Dispatch(const KeyStroke& stroke);
     bool HandleKeyEvent(QKeyEvent* event);
     void ApplyWindowFlags();
+    // The frame's left and top: where the client sits inside the outer rectangle.
+    QPoint FrameInset() const;
 
     BorderStyle border_;
     bool stayOnTop_;

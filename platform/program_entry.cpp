@@ -1,8 +1,8 @@
 #include "platform/program_entry.h"
 
 #include <QApplication>
-#include <QPixmapCache>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <cstdio>
 #include <exception>
 #include <optional>

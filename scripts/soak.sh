@@ -27,9 +27,10 @@ app=
 step="starting the display"
 cleanup() {
   local i t p
+  # Up to 5 s to end by themselves, then killed.
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   for ((t = 0; t < 100; t++)); do
-    for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && continue 2; done
+    for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && { sleep 0.05; continue 2; }; done
     break
   done
   for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
