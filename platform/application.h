@@ -1,12 +1,13 @@
-// Process-wide application services over Qt: the title, the main form (the first Form
+// Process-wide application services: the title, the main form (the first Form
 // the program registers: closing it ends the program, other windows place themselves
 // relative to it), the hint colour, pending messages, minimising, the screen size and
 // the command line.
 #pragma once
 
-#include <QRgb>
 #include <string>
 #include <string_view>
+
+#include "platform/window_types.h"
 
 namespace abacone {
 
@@ -19,7 +20,9 @@ void SetMainForm(Form* form);
 Form* MainForm();
 
 // Background colour of every hint (tool tip).
-void SetHintColor(QRgb background);
+void SetHintColor(Rgb background);
+// The system's face colour of push buttons.
+Rgb ButtonFaceColor();
 // Handles every event that is waiting, then returns.
 void ProcessMessages();
 // Minimises every window of the program.

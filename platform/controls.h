@@ -1,32 +1,27 @@
 // Control tables. A window lists its labels and panels as ControlSpec rows (name, kind,
 // box, caption, hint, alignment, colour, font, click handler, double-click rule, mouse
 // down handler) and builds them with BuildControls; edit boxes and push buttons come from
-// AddEdit and AddButton. Every control gets its name as its object name, so tests find
-// it with findChild<QWidget*>("Panel10").
+// AddEdit and AddButton. A control sits on its window's client area or, where `parent`
+// is given, on a panel. Every control carries its name, which Form::Control finds.
 #pragma once
 
-#include <QPoint>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "platform/button.h"
 #include "platform/edit.h"
+#include "platform/form.h"
 #include "platform/panel.h"
 #include "platform/style.h"
+#include "platform/window_types.h"
 
 namespace abacone {
-
-struct Box {
-    int Left, Top, Width, Height;
-};
 
 enum class ControlKind {
     Label,  // no bevel
     Panel,  // one-pixel raised bevel
 };
-
-enum class Align { Left, Centre, Right };
 
 enum class DoubleClick {
     Ignore,   // a double-click acts once (the click before it)
@@ -41,33 +36,33 @@ struct ControlSpec {
     const char* Caption;
     const char* Hint;
     Align Alignment;
-    QRgb Background;
+    Rgb Background;
     FontSpec Font;
     void (T::*Click)();
     DoubleClick Double;
-    void (T::*MouseDown)(Qt::MouseButton, QPoint) = nullptr;
+    void (T::*MouseDown)(MouseButton, Point) = nullptr;
 };
 
-Panel* AddPanel(QWidget* parent, const char* name, ControlKind kind, Box box, std::string_view caption,
-                std::string_view hint, Align alignment, QRgb background, const FontSpec& font);
+Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, Box box, std::string_view caption,
+                std::string_view hint, Align alignment, Rgb background, const FontSpec& font);
 // Edit boxes and buttons take part in their window's key dispatch.
-Edit* AddEdit(QWidget* parent, const char* name, Box box);
-Button* AddButton(QWidget* parent, const char* name, Box box, std::string_view caption,
+Edit* AddEdit(Form& form, Panel* parent, const char* name, Box box);
+Button* AddButton(Form& form, Panel* parent, const char* name, Box box, std::string_view caption,
                   std::string_view hint);
 
 template <class T>
-std::vector<Panel*> BuildControls(T& form, QWidget* parent, std::span<const ControlSpec<T>> table) {
+std::vector<Panel*> BuildControls(T& form, Panel* parent, std::span<const ControlSpec<T>> table) {
     std::vector<Panel*> panels;
     panels.reserve(table.size());
     for (const ControlSpec<T>& s : table) {
-        Panel* p = AddPanel(parent, s.Name, s.Kind, s.Bounds, s.Caption, s.Hint, s.Alignment,
+        Panel* p = AddPanel(form, parent, s.Name, s.Kind, s.Bounds, s.Caption, s.Hint, s.Alignment,
                             s.Background, s.Font);
         if (s.Click) {
             p->OnClick = [&form, click = s.Click] { (form.*click)(); };
             if (s.Double == DoubleClick::AsClick) p->OnDblClick = p->OnClick;
         }
         if (s.MouseDown)
-            p->OnMouseDown = [&form, down = s.MouseDown](Qt::MouseButton b, QPoint at) { (form.*down)(b, at); };
+            p->OnMouseDown = [&form, down = s.MouseDown](MouseButton b, Point at) { (form.*down)(b, at); };
         panels.push_back(p);
     }
     return panels;

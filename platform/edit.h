@@ -2,7 +2,6 @@
 // pass the owning Form's dispatch first (menu shortcuts, key-down, character handlers).
 #pragma once
 
-#include <QLineEdit>
 #include <string>
 #include <string_view>
 
@@ -10,12 +9,24 @@
 
 namespace abacone {
 
-class Edit : public QLineEdit {
+class Edit {
 public:
-    explicit Edit(QWidget* parent);
+    struct Impl;
+    explicit Edit(Impl& impl) : impl_(impl) {}
+    Edit(const Edit&) = delete;
+    Edit& operator=(const Edit&) = delete;
+
     void SetText(std::string_view text);
-    std::string Text() const { return text().toStdString(); }
-    void SetColors(QRgb background, const FontSpec& font);
+    std::string Text() const;
+    void SetMaxLength(int length);
+    void SetColors(Rgb background, const FontSpec& font);
+    // Takes the keyboard focus with the whole text selected, so the first key replaces it.
+    void FocusAndSelectAll();
+
+    Impl& Native() const { return impl_; }
+
+private:
+    Impl& impl_;
 };
 
 }  // namespace abacone

@@ -5,25 +5,21 @@
 //   KeyPress(ch)     typed characters; set ch to 0 to take it from the focused control
 //   MouseDown        a press on the window's own background
 //   AfterEvent       runs after every handled event (the main window renders here)
-// Every key stroke, whichever control has the focus, passes one fixed order: menu
-// shortcut (hidden entries included), then KeyDown, then Enter for the default button
-// and Alt+letter for button access letters, then KeyPress. A shortcut taken by the menu
-// produces no KeyDown and no KeyPress. Tab without Ctrl only moves the focus.
+//   Shown            the window was shown (bySystem: by the system, as a restore)
+//   Activated        the window got the activation
+// Every key stroke, whichever control has the focus, passes the fixed order of
+// key_dispatch.h. The implementation of the window layer owns the native window.
 #pragma once
 
-#include <QPoint>
-#include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <string>
 #include <string_view>
-#include <vector>
 
-#include "platform/services/keycodes.h"
 #include "platform/menu.h"
+#include "platform/services/keycodes.h"
 #include "platform/style.h"
-
-class QEventLoop;
+#include "platform/window_types.h"
 
 namespace abacone {
 
@@ -35,10 +31,13 @@ enum class BorderStyle {
     Single,  // caption bar with system menu and minimise box, fixed frame
 };
 
-class Form : public QWidget {
+class Form {
 public:
+    struct Impl;  // the native window, defined by the implementation
     Form(BorderStyle border, bool stayOnTop);
-    ~Form() override;
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
     // Geometry: Left/Top/Width/Height are the outer frame in screen pixels; the client
     // size is the area inside the frame. Nothing is resizable by the user.
@@ -46,43 +45,48 @@ public:
     int Top() const;
     int Width() const;
     int Height() const;
-    int ClientWidth() const { return width(); }
-    int ClientHeight() const { return height(); }
+    int ClientWidth() const;
+    int ClientHeight() const;
     void SetClientSize(int width, int height);
     void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     void SetPosition(int left, int top);
     void SetLeft(int left) { SetPosition(left, Top()); }
     void SetTop(int top) { SetPosition(Left(), top); }
+    // Where a point of the client area lies on the screen.
+    Point ClientToScreen(Point client) const;
 
     void SetStayOnTop(bool on);
-    bool StayOnTop() const { return stayOnTop_; }
+    bool StayOnTop() const;
     void SetBorderStyle(BorderStyle border);
-    BorderStyle Border() const { return border_; }
+    BorderStyle Border() const;
     void SetCaption(std::string_view caption);
-    void SetColor(QRgb background);
+    void SetColor(Rgb background);
+    void SetFont(const FontSpec& font);  // the font of the window's own texts
+    // The name tests and the toolkit's introspection know the window by.
+    void SetName(std::string_view name);
+    void SetHint(std::string_view text);  // the window's own tool tip
 
     int Tag = 0;  // free integer for the window's own use
 
+    void Show();
+    bool Visible() const;
     // Shows the window modally and returns once it is closed (or hidden by the program).
     // Meanwhile the other windows take no input; keys typed for them reach this one.
     // Afterwards the window that was active before takes the activation back.
     void ShowModal();
-    bool InModalRun() const { return modalLoop_ != nullptr; }
+    bool InModalRun() const;
     // Closes the window; closing the application's main form ends the program.
     void Close();
 
-    void SetPopupMenu(std::unique_ptr<PopupMenu> menu) { menu_ = std::move(menu); }
-    PopupMenu* Menu() const { return menu_.get(); }
+    void SetPopupMenu(std::unique_ptr<PopupMenu> menu);
+    PopupMenu* Menu() const;
     // Off: the menu only serves its shortcuts; right clicks open nothing.
-    void SetAutoPopup(bool on) { autoPopup_ = on; }
-    void PopupAt(QPoint globalPos);
+    void SetAutoPopup(bool on);
+    void PopupAt(Point globalPos);
 
-    void SetDefaultButton(Button* button) { defaultButton_ = button; }
+    void SetDefaultButton(Button* button);
     // A panel or label of this window by its name; null when there is none.
-    Panel* Control(const char* name) const;
-    // Routes a focusable child's keys through this window's dispatch. The Add* helpers
-    // of controls.h do it for the controls they make.
-    void AdoptKeys(QWidget* child);
+    Panel* Control(std::string_view name) const;
 
     // The fixed key order; true when the stroke was taken.
     bool DispatchKey(const KeyStroke& stroke);
@@ -92,45 +96,25 @@ public:
 
     // Window dragging by its body: a left press starts the system's move; other buttons
     // do nothing. Where the system cannot move windows the pointer is followed here.
-    void DragByBody(Qt::MouseButton button, QPoint globalPos);
+    void DragByBody(MouseButton button, Point globalPos);
+
+    // Expires when the window is destroyed: for callers that run a nested event loop.
+    std::weak_ptr<int> Life() const { return life_; }
+
+    Impl& Native() const { return *impl_; }
 
 protected:
     virtual bool KeyDown(const KeyStroke&) { return false; }
     virtual void KeyPress(char32_t&) {}
-    virtual void MouseDown(Qt::MouseButton, QPoint) {}
+    virtual void MouseDown(MouseButton, Point) {}
     virtual void AfterEvent() {}
-
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    virtual void Shown(bool /*bySystem*/) {}
+    virtual void Activated() {}
 
 private:
-    enum class KeyResult { Taken, PassOn, FocusMove };
-    KeyResult Dispatch(const KeyStroke& stroke);
-    bool HandleKeyEvent(QKeyEvent* event);
-    void ApplyWindowFlags();
-    // The frame's left and top: where the client sits inside the outer rectangle.
-    QPoint FrameInset() const;
-
-    BorderStyle border_;
-    bool stayOnTop_;
-    std::unique_ptr<PopupMenu> menu_;
-    bool autoPopup_ = true;
-    Button* defaultButton_ = nullptr;
-    QEventLoop* modalLoop_ = nullptr;
-    // The caption frame's left and top, as last seen while the window had it.
-    std::optional<QPoint> captionInset_;
-    bool dragging_ = false;
-    QPoint dragOffset_;
+    std::unique_ptr<Impl> impl_;
+    std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
-
-// Runs a control's handler through the Form that holds the control.
-void RunInForm(QWidget* control, const std::function<void()>& handler);
 
 // Places a modal window over an owner window: its top on the owner's client row `row`
 // (row 0 is the top of the owner's client area), its left on the owner's outer left edge.

@@ -2,11 +2,10 @@
 // order (Level 0 for the top entries, 1 for their children, ...), turns it into a
 // PopupMenu with MenuItems(*this, table) and gives it to its Form. The Form matches key
 // strokes against every entry's shortcut, hidden entries and hidden submenus included,
-// and shows the visible part at the pointer on a right click. The Qt menu is only built
-// the first time it opens.
+// and shows the visible part at the pointer on a right click. The native menu is built
+// by the Form the first time it opens.
 #pragma once
 
-#include <QPoint>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -14,10 +13,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-class QAction;
-class QMenu;
-class QWidget;
 
 namespace abacone {
 
@@ -73,7 +68,6 @@ std::vector<MenuItem> MenuItems(T& owner, std::span<const MenuSpec<T>> table) {
 class PopupMenu {
 public:
     explicit PopupMenu(std::vector<MenuItem> items);
-    ~PopupMenu();
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
 
@@ -85,19 +79,9 @@ public:
     // Whether the entry is shown when the menu opens (it and all its parents visible).
     bool Shown(std::size_t index) const;
 
-    // Opens the menu at a screen position; choosing an entry calls run with it.
-    void Popup(QWidget* owner, QPoint globalPos, std::function<void(const MenuItem&)> run);
-    QMenu* Menu() const { return menu_; }  // nullptr until first opened
-
 private:
-    void Build(QWidget* owner);
-    void SyncMarks();
-
     std::vector<MenuItem> items_;
     std::vector<std::size_t> shortcutItems_;
-    QMenu* menu_ = nullptr;  // owned by the owner widget
-    std::vector<std::pair<std::size_t, QAction*>> actions_;
-    std::function<void(const MenuItem&)> run_;
 };
 
 }  // namespace abacone

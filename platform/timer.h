@@ -3,8 +3,8 @@
 // while enabled.
 #pragma once
 
-#include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace abacone {
 
@@ -12,14 +12,19 @@ class Form;
 
 class Timer {
 public:
+    struct Impl;
     Timer(Form& owner, std::function<void()> onTimer);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
     void SetEnabled(bool on);
-    bool Enabled() const { return timer_.isActive(); }
+    bool Enabled() const;
     void SetInterval(int milliseconds);
-    int Interval() const { return timer_.interval(); }
+    int Interval() const;
 
 private:
-    QTimer timer_;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace abacone

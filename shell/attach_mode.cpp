@@ -8,6 +8,7 @@
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/os/os_services.h"
+#include "platform/qt/qt_window.h"
 #include "shell/logic/attach.h"
 #include "shell/lifecycle.h"
 #include "ui/binwindow/binwindow.h"
@@ -28,7 +29,7 @@ void Timer1Timer() {
     Form* main = ShellMainForm();
     if (!main) return;
     AttachView view;
-    view.MainIconic = main->isMinimized();
+    view.MainIconic = Widget(*main)->isMinimized();
     view.MainHeight = main->Height();
     view.ApplicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     if (view.MainIconic || view.MainHeight >= AttachMaxHeight || view.ApplicationActive) return;
@@ -50,11 +51,11 @@ void Timer1Timer() {
     const AttachMoves moves = AttachStep(view);
     if (moves.Main) {
         main->SetPosition(moves.Main->Left, moves.Main->Top);
-        os.RaiseAbove(main, foreground);
+        os.RaiseAbove(Widget(*main), foreground);
     }
     if (moves.Binary && binary) {
         binary->SetPosition(moves.Binary->Left, moves.Binary->Top);
-        os.RaiseAbove(binary, foreground);
+        os.RaiseAbove(Widget(*binary), foreground);
     }
 }
 

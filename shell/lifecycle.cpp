@@ -9,7 +9,8 @@
 #include "engine/calc_state.h"
 #include "platform/application.h"
 #include "platform/form.h"
-#include "platform/modal_input.h"
+#include "platform/qt/modal_input.h"
+#include "platform/qt/qt_window.h"
 #include "platform/os/os_services.h"
 #include "platform/timer.h"
 #include "shell/logic/command_line.h"
@@ -44,7 +45,7 @@ void KeepOffTaskbar(QObject* object) {
 class ShellHost final : public QObject {
 public:
     explicit ShellHost(Form& main)
-        : QObject(&main), Window(&main), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
+        : QObject(Widget(main)), Window(Widget(main)), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
         Attach.SetInterval(AttachInterval);
         // One filter on the application sees the main window's events and the others'.
         qApp->installEventFilter(this);
@@ -57,7 +58,7 @@ public:
 
     // The main window, or null once its destruction has begun: hiding it then still
     // sends events, but it is no longer a Form.
-    Form* Main() const { return dynamic_cast<Form*>(Window); }
+    Form* Main() const { return FormOf(Window); }
 
     QWidget* const Window;
     TTaskTray* Tray;
@@ -109,9 +110,9 @@ bool TrayUsable() { return host && host->Tray->Registered(); }
 // Minimised with a taskbar entry. The window is withdrawn and mapped again minimised,
 // because some panels look at a window's taskbar state only when it appears.
 void MinimiseToTaskbar(Form& main) {
-    main.hide();
-    Os().SetSkipTaskbar(&main, false);
-    main.showMinimized();
+    Widget(main)->hide();
+    Os().SetSkipTaskbar(Widget(main), false);
+    Widget(main)->showMinimized();
 }
 
 // A calculator that the notification area can no longer bring back is put where the
@@ -119,7 +120,7 @@ void MinimiseToTaskbar(Form& main) {
 void TrayAvailabilityChanged() {
     Form* main = LiveMain();
     if (!main) return;
-    if (!TrayUsable() && (HiddenStart == 1 || main->isMinimized())) {
+    if (!TrayUsable() && (HiddenStart == 1 || Widget(*main)->isMinimized())) {
         HiddenStart = 0;
         MinimiseToTaskbar(*main);
         return;
@@ -157,13 +158,13 @@ void StartShell(Form& main, std::span<const std::string> args) {
         SetMenuMark("MTop", false);
         main.SetStayOnTop(false);
     }
-    Os().SetSkipTaskbar(&main, true);
+    Os().SetSkipTaskbar(Widget(main), true);
     PlaceAtStartup(main);
     // Without a notification area a hidden start could never be undone.
     if ((options & HideOption) && tray.Registered())
         HiddenStart = 1;
     else
-        Os().BringToFront(&main);
+        Os().BringToFront(Widget(main));
     if (!(options & KeepPriorityOption)) Os().LowerPriority();
 }
 
@@ -171,7 +172,7 @@ void Ap_Active() {
     Form* main = LiveMain();
     if (!main) return;
     main->SetClientHeight(ActiveClientHeight);
-    if (host->StartupPlacePending && main->isVisible()) {
+    if (host->StartupPlacePending && main->Visible()) {
         host->StartupPlacePending = false;
         PlaceAtStartup(*main);
     }
@@ -182,12 +183,12 @@ void Ap_Active() {
         const WindowPoint at =
             BinaryWindowActivatedPlace(CurrentMainMetrics(), BinaryWindowHeight, ScreenHeight());
         binary->SetPosition(at.Left, at.Top);
-        binary->raise();
-        binary->activateWindow();
+        Widget(*binary)->raise();
+        Widget(*binary)->activateWindow();
     }
     // While one of the program's own modal windows is up, the main window keeps to its
     // display lines, however the program was activated.
-    if (QWidget* modal = ActiveModalWindow(); modal && modal != main) ShrinkToDisplays();
+    if (QWidget* modal = ActiveModalWindow(); modal && modal != Widget(*main)) ShrinkToDisplays();
 }
 
 void Ap_DeActive() {
@@ -203,34 +204,34 @@ void Ap_DeActive() {
 
 void ShrinkToDisplays() {
     // Not while minimised: a window manager may take the resize as a reason to restore it.
-    if (Form* main = LiveMain(); main && !main->isMinimized()) main->SetClientHeight(DisplayLinesHeight);
+    if (Form* main = LiveMain(); main && !Widget(*main)->isMinimized()) main->SetClientHeight(DisplayLinesHeight);
 }
 
 void Reframe(const std::function<void(Form&)>& change) {
     Form* main = LiveMain();
     if (!main) return;
     // A window manager may pass the activation around while it reframes the window.
-    const bool inUse = main->isActiveWindow();
+    const bool inUse = Widget(*main)->isActiveWindow();
     change(*main);
     Resize_Event();
     if (!inUse) return;
-    main->activateWindow();
+    Widget(*main)->activateWindow();
     Ap_Active();
 }
 
 void Resize_Event() {
     Form* main = LiveMain();
     if (!main) return;
-    Os().SetSkipTaskbar(main, !(main->isMinimized() && !TrayUsable()));
+    Os().SetSkipTaskbar(Widget(*main), !(Widget(*main)->isMinimized() && !TrayUsable()));
 }
 
 void TaskTray1MouseDown() {
     Form* main = LiveMain();
     if (!main) return;
     HiddenStart = 0;
-    Os().SetSkipTaskbar(main, true);
-    main->showNormal();
-    Os().BringToFront(main);
+    Os().SetSkipTaskbar(Widget(*main), true);
+    Widget(*main)->showNormal();
+    Os().BringToFront(Widget(*main));
 }
 
 void KQ1Click() {
@@ -240,7 +241,7 @@ void KQ1Click() {
         MinimiseToTaskbar(*main);
         return;
     }
-    main->showMinimized();
+    Widget(*main)->showMinimized();
     Resize_Event();
 }
 

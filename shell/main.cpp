@@ -3,7 +3,7 @@
 
 #include "platform/application.h"
 #include "platform/program_entry.h"
-#include "platform/qt_services.h"
+#include "platform/qt/qt_services.h"
 #include "shell/instance_hook.h"
 #include "shell/lifecycle.h"
 #include "ui/main/form1.h"

@@ -11,6 +11,7 @@
 
 #include "engine/calc_state.h"
 #include "platform/services/services.h"
+#include "platform/qt/qt_window.h"
 #include "ui/main/form1.h"
 
 namespace {
@@ -37,7 +38,7 @@ double MicrosecondsPerKey(abacone::TForm1& form, int keys, bool paint) {
     for (int i = 0; i < keys; ++i) {
         const Key& k = kMix[i % std::size(kMix)];
         QKeyEvent event(QEvent::KeyPress, k.Code, k.Modifiers, QString::fromLatin1(k.Text));
-        QApplication::sendEvent(&form, &event);
+        QApplication::sendEvent(abacone::Widget(form), &event);
         if (paint) QCoreApplication::processEvents();
     }
     const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
     abacone::MemoryClipboard clipboard;
     abacone::SetClipboard(&clipboard);
     abacone::TForm1 form;
-    form.show();
+    form.Show();
     QCoreApplication::processEvents();
 
     constexpr int kKeys = 10000;
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
                     paint ? "key dispatch + render + repaint:" : "key dispatch + render:", Median(rounds),
                     kKeys);
     }
-    std::printf("display after the run: %s\n", form.Control("Label1")->Caption().toStdString().c_str());
+    std::printf("display after the run: %s\n", form.Control("Label1")->Caption().c_str());
     abacone::SetClipboard(nullptr);
     return 0;
 }

@@ -13,8 +13,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/qt/qt_window.h"
 #include "engine/calc_state.h"
-#include "platform/modal_input.h"
+#include "platform/qt/modal_input.h"
 #include "platform/services/services.h"
 #include "ui/main/form1.h"
 #include "ui/main/reset.h"
@@ -28,7 +29,7 @@ protected:
         SetClipboard(&clipboard);
         main = std::make_unique<TForm1>();
         main->SetPosition(300, 200);
-        main->show();
+        Widget(*main)->show();
     }
     void TearDown() override {
         main.reset();
@@ -66,7 +67,14 @@ protected:
         const int key = c >= 'a' && c <= 'z' ? c - 32 : c;
         Press(window, key, c >= 'A' && c <= 'Z' ? Qt::ShiftModifier : Qt::NoModifier, QString(QChar(c)));
     }
+    static void Press(Form* window, int key, Qt::KeyboardModifiers modifiers = {}, QString text = {}) {
+        Press(Widget(*window), key, modifiers, text);
+    }
+    static void TypeChar(Form* window, char c) { TypeChar(Widget(*window), c); }
     static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3)); }
+    static void Click(Panel* control) { Click(Widget(*control)); }
+    static void Click(Button* control) { Click(Widget(*control)); }
+    static void DoubleClick(Panel* control) { DoubleClick(Widget(*control)); }
     static void DoubleClick(QWidget* control) {
         Click(control);
         QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(3, 3));
@@ -84,10 +92,11 @@ protected:
                        Qt::NoButton, {});
         QApplication::sendEvent(window, &up);
     }
+    static void Drag(Form* window, QPoint at, QPoint by) { Drag(Widget(*window), at, by); }
     void TypeOnMain(const std::string& keys) {
         for (char c : keys) TypeChar(main.get(), c);
     }
-    std::string MainShows() const { return main->Control("Label1")->Caption().toStdString(); }
+    std::string MainShows() const { return main->Control("Label1")->Caption(); }
     std::string Copied() const { return clipboard.Text().value_or("<none>"); }
 
     mutable MemoryClipboard clipboard;

@@ -24,7 +24,7 @@ protected:
                               inside(*Form3);
                           });
     }
-    static std::string Shown(TForm3& w) { return w.Control("Label1")->Caption().toStdString(); }
+    static std::string Shown(TForm3& w) { return w.Control("Label1")->Caption(); }
     // The top the window takes when it opens: on the last row of the hexadecimal line.
     int OpenTop() const { return main->Top() + main->Height() - main->ClientHeight() + 16 + 12 - 1; }
 };
@@ -47,7 +47,7 @@ TEST_F(BinaryWindowTest, EveryCommandOfTheMainWindowOpensIt) {
         const bool ran = WhileModal([&] { o.open(*main); },
                                     [&] {
                                         ASSERT_NE(Form3, nullptr);
-                                        seen = Form3->isVisible() && BinaryWindowOpen == 1;
+                                        seen = Form3->Visible() && BinaryWindowOpen == 1;
                                         Form3->Close();
                                     });
         EXPECT_TRUE(ran && seen) << o.what;
@@ -82,7 +82,7 @@ TEST_F(BinaryWindowTest, EveryCloseCommandEndsItAndTheMainWindowTakesInputAgain)
 
 TEST_F(BinaryWindowTest, ShowsAndCopiesTheResult) {
     TypeOnMain("255=5");  // the 5 being typed is not part of the result
-    const std::string indicator = main->Control("Label2")->Caption().toStdString();
+    const std::string indicator = main->Control("Label2")->Caption();
     WhileOpen([&](TForm3& w) {
         EXPECT_EQ(Shown(w), "1111 1111");
         for (auto copy : std::initializer_list<std::function<void()>>{
@@ -94,10 +94,10 @@ TEST_F(BinaryWindowTest, ShowsAndCopiesTheResult) {
             copy();
             EXPECT_EQ(Copied(), "0b11111111");
         }
-        EXPECT_TRUE(w.isVisible());  // copying keeps the window open
+        EXPECT_TRUE(Widget(w)->isVisible());  // copying keeps the window open
         w.Close();
     });
-    EXPECT_EQ(main->Control("Label2")->Caption().toStdString(), indicator);  // no copy mark
+    EXPECT_EQ(main->Control("Label2")->Caption(), indicator);  // no copy mark
 }
 
 TEST_F(BinaryWindowTest, OpensOverTheKeypadAndMovesWithinTheScreen) {
@@ -140,7 +140,7 @@ TEST_F(BinaryWindowTest, OpensOverTheKeypadAndMovesWithinTheScreen) {
 
 TEST_F(BinaryWindowTest, KeyboardFocusAndShownMenu) {
     WhileOpen([&](TForm3& w) {
-        EXPECT_EQ(w.focusWidget(), w.CloseButton());
+        EXPECT_EQ(Widget(w)->focusWidget(), Widget(*w.CloseButton()));
         // Only the two top entries ever show; "Hide" and its entries carry shortcuts.
         std::string shown;
         for (std::size_t i = 0; i < w.Menu()->Items().size(); ++i)
@@ -156,8 +156,8 @@ TEST_F(BinaryWindowTest, LongTextWrapsInsideTheLabel) {
         // 39 characters do not fit one line of the 144-pixel label: white digits must
         // appear below the first line.
         Panel* label = w.Control("Label1");
-        const QImage image = label->grab().toImage();
-        const int firstLine = QFontMetrics(label->font()).height();
+        const QImage image = Widget(*label)->grab().toImage();
+        const int firstLine = QFontMetrics(Widget(*label)->font()).height();
         bool below = false;
         for (int y = firstLine; y < image.height() && !below; ++y)
             for (int x = 0; x < image.width() && !below; ++x) below = qGray(image.pixel(x, y)) > 128;

@@ -24,7 +24,7 @@ protected:
                               inside(*Form4);
                           });
     }
-    static std::string Shown(TForm4& pad) { return pad.Control("Label1")->Caption().toStdString(); }
+    static std::string Shown(TForm4& pad) { return pad.Control("Label1")->Caption(); }
     // Clicks the digit keys for the characters of `digits`; '<' is the delete key.
     static void ClickDigits(TForm4& pad, const std::string& digits) {
         for (char c : digits) Click(Key(pad, c));
@@ -44,7 +44,7 @@ TEST_F(HexPadWindowTest, OpenedByThePanelAndTheShortcut) {
         bool seen = false;
         EXPECT_TRUE(WhileModal(open, [&] {
             ASSERT_NE(Form4, nullptr);
-            seen = Form4->isVisible() && HexPadOpen == 1 && Shown(*Form4) == "0";
+            seen = Form4->Visible() && HexPadOpen == 1 && Shown(*Form4) == "0";
             Form4->Close();
         }));
         EXPECT_TRUE(seen);
@@ -69,23 +69,23 @@ TEST_F(HexPadWindowTest, KeysTypedAheadReachThePad) {
         main->Render();
         auto post = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-                QCoreApplication::postEvent(main.get(), new QKeyEvent(type, key, modifiers, text));
+                QCoreApplication::postEvent(Widget(*main), new QKeyEvent(type, key, modifiers, text));
         };
         post(Qt::Key_H, Qt::ShiftModifier | Qt::ControlModifier, {});
         for (const char* p = c.typed; *p; ++p) {
             const char ch = *p;
             if (ch == '!') {
-                QMetaObject::invokeMethod(main.get(), [] {
+                QMetaObject::invokeMethod(Widget(*main), [] {
                     QEvent activate(QEvent::WindowActivate);
-                    if (Form4) QApplication::sendEvent(Form4, &activate);
+                    if (Form4) QApplication::sendEvent(Widget(*Form4), &activate);
                 }, Qt::QueuedConnection);
                 continue;
             }
             const int key = ch == '\r' ? Qt::Key_Return : ch >= 'a' && ch <= 'z' ? ch - 32 : ch;
             post(key, {}, QString(QChar(ch)));
         }
-        QMetaObject::invokeMethod(main.get(), [&c] {
-            if (!Form4 || !Form4->isVisible()) return;
+        QMetaObject::invokeMethod(Widget(*main), [&c] {
+            if (!Form4 || !Form4->Visible()) return;
             ADD_FAILURE() << "the pad stayed open: " << c.typed;
             Form4->Close();
         }, Qt::QueuedConnection);
@@ -207,7 +207,7 @@ TEST_F(HexPadWindowTest, CopiesTheTypedDigitsAndMarksTheMainIndicator) {
             EXPECT_EQ(Copied(), "0x1F");
         }
         EXPECT_EQ(Shown(pad), "1F");  // Ctrl+H is not a backspace here
-        EXPECT_EQ(main->Control("Label2")->Caption().toStdString(), "+C");
+        EXPECT_EQ(main->Control("Label2")->Caption(), "+C");
         pad.Close();
     });
 }
@@ -227,10 +227,10 @@ TEST_F(HexPadWindowTest, EachOpeningStartsEmpty) {
     WhileOpen([&](TForm4& pad) {
         // Handing the activation to the blocked main window and back keeps the digits.
         QEvent away(QEvent::WindowDeactivate), back(QEvent::WindowActivate);
-        QApplication::sendEvent(&pad, &back);
+        QApplication::sendEvent(Widget(pad), &back);
         ClickDigits(pad, "12");
-        QApplication::sendEvent(&pad, &away);
-        QApplication::sendEvent(&pad, &back);
+        QApplication::sendEvent(Widget(pad), &away);
+        QApplication::sendEvent(Widget(pad), &back);
         EXPECT_EQ(Shown(pad), "12");
         pad.Close();
     });
@@ -269,8 +269,8 @@ TEST_F(HexPadWindowTest, KeysSitInTheirBlockAndTheMenuHidesTheCloseShortcuts) {
         for (const auto& e : controls) {
             Panel* p = pad.Control(e.name);
             ASSERT_NE(p, nullptr) << e.name;
-            EXPECT_EQ(QRect(p->mapTo(&pad, QPoint(0, 0)), p->size()), e.box) << e.name;
-            EXPECT_EQ(p->property("tag").toInt(), e.tag) << e.name;
+            EXPECT_EQ(QRect(Widget(*p)->mapTo(Widget(pad), QPoint(0, 0)), Widget(*p)->size()), e.box) << e.name;
+            EXPECT_EQ(p->Tag, e.tag) << e.name;
         }
         std::string shown;
         for (std::size_t i = 0; i < pad.Menu()->Items().size(); ++i)
@@ -284,23 +284,23 @@ TEST_F(HexPadWindowTest, DraggedByTheBackgroundAndItsLabels) {
     // A press on `control`; the move and the release go to the pad, which holds the
     // mouse while it is dragged.
     auto pressAndMove = [](TForm4& pad, QWidget* control) {
-        const QPoint start = pad.pos();
+        const QPoint start = Widget(pad)->pos();
         QTest::mousePress(control, Qt::LeftButton, {}, QPoint(3, 3));
-        const QPoint to = control->mapTo(&pad, QPoint(13, 8));
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(pad.mapToGlobal(to)), Qt::NoButton,
+        const QPoint to = control->mapTo(Widget(pad), QPoint(13, 8));
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(Widget(pad)->mapToGlobal(to)), Qt::NoButton,
                          Qt::LeftButton, {});
-        QApplication::sendEvent(&pad, &move);
-        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(to), QPointF(pad.mapToGlobal(to)), Qt::LeftButton,
+        QApplication::sendEvent(Widget(pad), &move);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(to), QPointF(Widget(pad)->mapToGlobal(to)), Qt::LeftButton,
                        Qt::NoButton, {});
-        QApplication::sendEvent(&pad, &up);
-        return pad.pos() - start;
+        QApplication::sendEvent(Widget(pad), &up);
+        return Widget(pad)->pos() - start;
     };
     WhileOpen([&](TForm4& pad) {
-        EXPECT_EQ(pressAndMove(pad, &pad), QPoint(10, 5));
-        EXPECT_EQ(pressAndMove(pad, pad.Control("Label2")), QPoint(10, 5));
-        EXPECT_EQ(pressAndMove(pad, pad.Control("Label3")), QPoint(10, 5));
-        EXPECT_EQ(pressAndMove(pad, pad.Control("Label1")), QPoint(0, 0));  // the display copies
-        EXPECT_EQ(pressAndMove(pad, pad.Control("Panel14")), QPoint(0, 0));
+        EXPECT_EQ(pressAndMove(pad, Widget(pad)), QPoint(10, 5));
+        EXPECT_EQ(pressAndMove(pad, Widget(*pad.Control("Label2"))), QPoint(10, 5));
+        EXPECT_EQ(pressAndMove(pad, Widget(*pad.Control("Label3"))), QPoint(10, 5));
+        EXPECT_EQ(pressAndMove(pad, Widget(*pad.Control("Label1"))), QPoint(0, 0));  // the display copies
+        EXPECT_EQ(pressAndMove(pad, Widget(*pad.Control("Panel14"))), QPoint(0, 0));
         pad.Close();
     });
 }

@@ -11,9 +11,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/qt/qt_window.h"
 #include "platform/controls.h"
 #include "platform/form.h"
-#include "platform/qt_services.h"
+#include "platform/qt/qt_services.h"
 
 namespace abacone {
 namespace {
@@ -31,9 +32,9 @@ class TestForm : public Form {
 public:
     TestForm() : Form(BorderStyle::None, false) {
         SetClientSize(160, 60);
-        edit = AddEdit(this, "Edit1", {2, 2, 150, 18});
-        enter = AddButton(this, "Button1", {2, 30, 70, 18}, "&Enter.", "入力");
-        cancel = AddButton(this, "Button2", {80, 30, 70, 18}, "&Cancel", "");
+        edit = AddEdit(*this, nullptr, "Edit1", {2, 2, 150, 18});
+        enter = AddButton(*this, nullptr, "Button1", {2, 30, 70, 18}, "&Enter.", "入力");
+        cancel = AddButton(*this, nullptr, "Button2", {80, 30, 70, 18}, "&Cancel", "");
         enter->OnClick = [this] { log += "click:Enter "; };
         cancel->OnClick = [this] { log += "click:Cancel "; };
         SetDefaultButton(enter);
@@ -57,7 +58,7 @@ public:
         log += "press:" + std::to_string(int(c)) + " ";
         if (c == 'x') c = 0;
     }
-    void MouseDown(Qt::MouseButton b, QPoint at) override { DragByBody(b, at); }
+    void MouseDown(MouseButton b, Point at) override { DragByBody(b, at); }
     void AfterEvent() override { ++afterEvents; }
 
     Edit* edit;
@@ -100,13 +101,13 @@ TEST(FormKeys, FixedOrderMenuThenKeyDownThenButtonsThenCharacter) {
         {Qt::Key_E, Alt, false, "down:69 click:Enter ", ""},
     };
     for (const KeyCase& c : cases) {
-        for (QWidget* (*target)(TestForm&) : {+[](TestForm& f) -> QWidget* { return &f; },
-                                             +[](TestForm& f) -> QWidget* { return f.edit; }}) {
+        for (QWidget* (*target)(TestForm&) : {+[](TestForm& f) -> QWidget* { return Widget(f); },
+                                             +[](TestForm& f) -> QWidget* { return Widget(*f.edit); }}) {
             TestForm form;
             QWidget* to = target(form);
             Press(to, c.Key, c.Modifiers, c.AutoRepeat);
             EXPECT_EQ(form.log, c.Log) << QTest::toString(c.Key) << " to " << to->objectName().toStdString();
-            if (to == form.edit) {
+            if (to == Widget(*form.edit)) {
                 EXPECT_EQ(form.edit->Text(), c.EditText) << QTest::toString(c.Key);
             }
         }
@@ -115,12 +116,12 @@ TEST(FormKeys, FixedOrderMenuThenKeyDownThenButtonsThenCharacter) {
 
 TEST(FormKeys, EnterPressesTheFocusedButtonElseTheDefault) {
     TestForm form;
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.cancel->setFocus();
+    Widget(form)->show();
+    Widget(form)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Widget(form)));
+    form.cancel->SetFocus();
     Press(QApplication::focusWidget(), Qt::Key_Return);
-    form.edit->setFocus();
+    Widget(*form.edit)->setFocus();
     Press(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(form.log, "down:13 click:Cancel down:13 click:Enter ");
 }
@@ -129,8 +130,8 @@ TEST(FormKeys, HandlerErrorsAreShownAndTheWindowGoesOn) {
     RecordingMessages messages;
     SetMessages(&messages);
     TestForm form;
-    Press(&form, Qt::Key_Q, Qt::ControlModifier);
-    Press(&form, Qt::Key_C, Qt::ControlModifier);
+    Press(Widget(form), Qt::Key_Q, Qt::ControlModifier);
+    Press(Widget(form), Qt::Key_C, Qt::ControlModifier);
     SetMessages(nullptr);
     EXPECT_EQ(messages.shown.substr(messages.shown.find('|')), "|bad");
     EXPECT_EQ(form.log, "menu:Copy ");
@@ -141,20 +142,20 @@ TEST(FormMouse, RightClickOrMenuKeyOpensTheMenuUnlessAutoPopupIsOff) {
     for (bool autoPopup : {true, false}) {
         TestForm form;
         form.SetAutoPopup(autoPopup);
-        form.show();
-        Panel* label = AddPanel(&form, "Label1", ControlKind::Label, {0, 50, 40, 10}, "X", "", Align::Left,
+        Widget(form)->show();
+        Panel* label = AddPanel(form, nullptr, "Label1", ControlKind::Label, {0, 50, 40, 10}, "X", "", Align::Left,
                                 color::Navy, WindowFont);
-        QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
-        QApplication::sendEvent(label, &onLabel);  // the label has no menu: its window's opens
-        EXPECT_EQ(form.Menu()->Menu() && form.Menu()->Menu()->isVisible(), autoPopup);
-        if (autoPopup) form.Menu()->Menu()->hide();
+        QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(1, 1), Widget(*label)->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(Widget(*label), &onLabel);  // the label has no menu: its window's opens
+        EXPECT_EQ(BuiltMenu(form) && BuiltMenu(form)->isVisible(), autoPopup);
+        if (autoPopup) BuiltMenu(form)->hide();
 
-        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(1, 1), form.mapToGlobal(QPoint(1, 1)));
-        QApplication::sendEvent(&form, &fromKeyboard);  // the key itself is dispatched instead
-        EXPECT_FALSE(form.Menu()->Menu() && form.Menu()->Menu()->isVisible());
-        QTest::keyClick(&form, Qt::Key_Menu);
-        EXPECT_EQ(form.Menu()->Menu() && form.Menu()->Menu()->isVisible(), autoPopup);
-        if (autoPopup) form.Menu()->Menu()->hide();
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(1, 1), Widget(form)->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(Widget(form), &fromKeyboard);  // the key itself is dispatched instead
+        EXPECT_FALSE(BuiltMenu(form) && BuiltMenu(form)->isVisible());
+        QTest::keyClick(Widget(form), Qt::Key_Menu);
+        EXPECT_EQ(BuiltMenu(form) && BuiltMenu(form)->isVisible(), autoPopup);
+        if (autoPopup) BuiltMenu(form)->hide();
     }
 }
 
@@ -170,17 +171,17 @@ TEST(FormMouse, PanelClicksFollowTheDoubleClickRule) {
     };
     for (const auto& c : cases) {
         TestForm form;
-        Panel* p = AddPanel(&form, "Panel1", ControlKind::Panel, {0, 40, 20, 12}, "7", "", Align::Centre,
+        Panel* p = AddPanel(form, nullptr, "Panel1", ControlKind::Panel, {0, 40, 20, 12}, "7", "", Align::Centre,
                             color::Navy, WindowFont);
         int clicks = 0;
         p->OnClick = [&] { ++clicks; };
         if (c.Rule == DoubleClick::AsClick) p->OnDblClick = p->OnClick;
         // A double-click arrives as a click followed by a double-click event.
-        QTest::mouseClick(p, c.Button, {}, QPoint(5, 5));
-        QTest::mouseDClick(p, c.Button, {}, QPoint(5, 5));
+        QTest::mouseClick(Widget(*p), c.Button, {}, QPoint(5, 5));
+        QTest::mouseDClick(Widget(*p), c.Button, {}, QPoint(5, 5));
         EXPECT_EQ(clicks, c.PerDoubleClick);
         clicks = 0;
-        QTest::mouseClick(p, c.Button, {}, QPoint(5, 5));
+        QTest::mouseClick(Widget(*p), c.Button, {}, QPoint(5, 5));
         EXPECT_EQ(clicks, c.Button == Qt::LeftButton ? 1 : 0);
         EXPECT_EQ(form.afterEvents, clicks + (c.Button == Qt::LeftButton ? c.PerDoubleClick : 0));
     }
@@ -188,65 +189,65 @@ TEST(FormMouse, PanelClicksFollowTheDoubleClickRule) {
 
 TEST(FormMouse, ReleaseOutsideThePanelIsNoClick) {
     TestForm form;
-    Panel* p = AddPanel(&form, "Panel1", ControlKind::Panel, {0, 40, 20, 12}, "7", "", Align::Centre,
+    Panel* p = AddPanel(form, nullptr, "Panel1", ControlKind::Panel, {0, 40, 20, 12}, "7", "", Align::Centre,
                         color::Navy, WindowFont);
     int clicks = 0;
     p->OnClick = [&] { ++clicks; };
-    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 5));
+    QTest::mousePress(Widget(*p), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(Widget(*p), Qt::LeftButton, {}, QPoint(30, 5));
     EXPECT_EQ(clicks, 0);
 }
 
 TEST(FormMouse, LeftButtonDragsTheBodyOtherButtonsDoNot) {
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         TestForm form;
-        form.move(100, 100);
-        form.show();
-        const QPoint start = form.pos();
-        const QPoint press = form.mapToGlobal(QPoint(5, 50));
+        form.SetPosition(100, 100);
+        Widget(form)->show();
+        const QPoint start = Widget(form)->pos();
+        const QPoint press = Widget(form)->mapToGlobal(QPoint(5, 50));
         QMouseEvent down(QEvent::MouseButtonPress, QPointF(5, 50), QPointF(press), button, button, {});
-        QApplication::sendEvent(&form, &down);
+        QApplication::sendEvent(Widget(form), &down);
         QMouseEvent move(QEvent::MouseMove, QPointF(25, 60), QPointF(press + QPoint(20, 10)), Qt::NoButton,
                          button, {});
-        QApplication::sendEvent(&form, &move);
+        QApplication::sendEvent(Widget(form), &move);
         QMouseEvent up(QEvent::MouseButtonRelease, QPointF(25, 60), QPointF(press + QPoint(20, 10)), button,
                        Qt::NoButton, {});
-        QApplication::sendEvent(&form, &up);
-        EXPECT_EQ(form.pos() - start, button == Qt::LeftButton ? QPoint(20, 10) : QPoint(0, 0));
+        QApplication::sendEvent(Widget(form), &up);
+        EXPECT_EQ(Widget(form)->pos() - start, button == Qt::LeftButton ? QPoint(20, 10) : QPoint(0, 0));
     }
 }
 
 TEST(FormWindow, ModalRunEndsWhenTheWindowCloses) {
     TestForm form;
     form.enter->OnClick = [&form] { form.Tag = 7; form.Close(); };
-    QTimer::singleShot(0, &form, [&form] {
+    QTimer::singleShot(0, Widget(form), [&form] {
         EXPECT_TRUE(form.InModalRun());
-        QTest::keyClick(&form, Qt::Key_Return);
+        QTest::keyClick(Widget(form), Qt::Key_Return);
     });
     form.ShowModal();
     EXPECT_FALSE(form.InModalRun());
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(Widget(form)->isVisible());
     EXPECT_EQ(form.Tag, 7);
 }
 
 TEST(FormWindow, ModalRunHandsTheActivationBack) {
     TestForm owner, form;
-    owner.show();
-    owner.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-    QTimer::singleShot(0, &form, [&form] {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    Widget(owner)->show();
+    Widget(owner)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Widget(owner)));
+    QTimer::singleShot(0, Widget(form), [&form] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Widget(form)));
         form.Close();
     });
     form.ShowModal();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Widget(owner)));
 }
 
 TEST(FormWindow, PlacedOverTheOwnersClientRow) {
     TestForm owner, dialog;
     owner.SetClientSize(173, 76);
     owner.SetPosition(100, 50);
-    owner.show();
+    owner.Show();
     PlaceOverClientRow(dialog, owner, 16);
     const int border = (owner.Width() - owner.ClientWidth()) / 2;
     EXPECT_EQ(dialog.Left(), owner.Left());
@@ -256,8 +257,8 @@ TEST(FormWindow, PlacedOverTheOwnersClientRow) {
 TEST(FormWindow, FlagSwitchesKeepTheNativeWindowShownAndInPlace) {
     TestForm form;
     form.SetPosition(40, 30);
-    form.show();
-    const WId native = form.winId();
+    Widget(form)->show();
+    const WId native = Widget(form)->winId();
     struct Case {
         const char* what;
         std::function<void()> change;
@@ -273,11 +274,11 @@ TEST(FormWindow, FlagSwitchesKeepTheNativeWindowShownAndInPlace) {
     for (const auto& c : cases) {
         c.change();
         QCoreApplication::processEvents();
-        EXPECT_EQ(bool(form.windowFlags() & Qt::WindowStaysOnTopHint), c.onTop) << c.what;
-        EXPECT_EQ(bool(form.windowHandle()->flags() & Qt::FramelessWindowHint), c.frameless) << c.what;
-        EXPECT_TRUE(form.isVisible()) << c.what;
-        EXPECT_EQ(form.winId(), native) << c.what;
-        EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(40, 30)) << c.what;
+        EXPECT_EQ(bool(Widget(form)->windowFlags() & Qt::WindowStaysOnTopHint), c.onTop) << c.what;
+        EXPECT_EQ(bool(Widget(form)->windowHandle()->flags() & Qt::FramelessWindowHint), c.frameless) << c.what;
+        EXPECT_TRUE(Widget(form)->isVisible()) << c.what;
+        EXPECT_EQ(Widget(form)->winId(), native) << c.what;
+        EXPECT_EQ(Widget(form)->frameGeometry().topLeft(), QPoint(40, 30)) << c.what;
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "platform/key_translate.h"
+#include "platform/qt/key_translate.h"
 #include "platform/services/keycodes.h"
 
 namespace abacone {

@@ -9,6 +9,7 @@
 
 #include "platform/services/keycodes.h"
 #include "platform/menu.h"
+#include "platform/qt/qt_window.h"
 
 namespace abacone {
 namespace {
@@ -56,13 +57,14 @@ TEST(PopupMenu, ShortcutsReachHiddenEntriesAndHiddenSubmenus) {
 
 TEST(PopupMenu, ShowsOnlyTheVisibleTreeWithShortcutTextsAndMarks) {
     Owner owner;
-    QWidget window;
-    PopupMenu menu(MenuItems<Owner>(owner, kTable));
-    EXPECT_EQ(menu.Menu(), nullptr);  // nothing is built before the first popup
-    menu.Popup(&window, QPoint(10, 10), [](const MenuItem& item) { item.OnClick(); });
-    ASSERT_NE(menu.Menu(), nullptr);
-    EXPECT_EQ(Texts(menu.Menu()), (QStringList{"複写 (&C)\tCtrl+C", "移動 (&F)", "終了 (&X)"}));
-    QMenu* sub = menu.Menu()->actions()[1]->menu();
+    Form window(BorderStyle::None, false);
+    window.SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<Owner>(owner, kTable)));
+    EXPECT_EQ(BuiltMenu(window), nullptr);  // nothing is built before the first popup
+    window.PopupAt({10, 10});
+    QMenu* built = BuiltMenu(window);
+    ASSERT_NE(built, nullptr);
+    EXPECT_EQ(Texts(built), (QStringList{"複写 (&C)\tCtrl+C", "移動 (&F)", "終了 (&X)"}));
+    QMenu* sub = built->actions()[1]->menu();
     ASSERT_NE(sub, nullptr);
     EXPECT_EQ(Texts(sub), (QStringList{"-", "最上置 (&T)\tCtrl+T"}));
     QAction* top = sub->actions()[1];
@@ -71,13 +73,13 @@ TEST(PopupMenu, ShowsOnlyTheVisibleTreeWithShortcutTextsAndMarks) {
     EXPECT_TRUE(top->actionGroup()->isExclusive());  // drawn as a radio mark
 
     // A mark is the entry's own flag: the next popup shows what the handlers left.
-    menu.Find("Top")->Checked = false;
+    window.Menu()->Find("Top")->Checked = false;
     top->trigger();
-    menu.Menu()->hide();
-    menu.Popup(&window, QPoint(10, 10), [](const MenuItem& item) { item.OnClick(); });
+    built->hide();
+    window.PopupAt({10, 10});
     EXPECT_FALSE(top->isChecked());
     EXPECT_EQ(owner.calls, std::vector<std::string>{"Top"});
-    menu.Menu()->hide();
+    built->hide();
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/modal_input.h"
+#include "platform/qt/modal_input.h"
 
 namespace abacone {
 namespace {

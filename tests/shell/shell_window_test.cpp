@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/qt_window.h"
 #include "engine/calc_state.h"
 #include "platform/application.h"
 #include "platform/services/keycodes.h"
@@ -140,10 +141,10 @@ TEST_F(AttachTest, FollowsTheForegroundWindowWithoutTakingTheActivation) {
         {"no foreground", [](AttachTest& t) { t.os.foreground = 0; }, false},
         {"rectangle unreadable", [](AttachTest& t) { t.os.frame.reset(); }, false},
         {"in use", [](AttachTest& t) { t.form->SetClientHeight(76); }, false},
-        {"minimised", [](AttachTest& t) { t.form->showMinimized(); }, false},
+        {"minimised", [](AttachTest& t) { Widget(*t.form)->showMinimized(); }, false},
     };
     for (const auto& c : cases) {
-        form->showNormal();
+        Widget(*form)->showNormal();
         ShrinkToDisplays();
         form->SetPosition(500, 500);
         os.foreground = 42;
@@ -178,7 +179,7 @@ TEST_F(ShellWindowTest, StartOptions) {
         EXPECT_EQ(form->StayOnTop(), c.topmost) << shown;
         EXPECT_EQ(os.lowered, c.lowered) << shown;
         // Offscreen there is no notification area: even "h" starts visible.
-        EXPECT_TRUE(form->isVisible()) << shown;
+        EXPECT_TRUE(Widget(*form)->isVisible()) << shown;
         EXPECT_EQ(HiddenStart, 0) << shown;
         ASSERT_FALSE(os.skips.empty());
         EXPECT_TRUE(os.skips.back()) << "no taskbar button: " << shown;
@@ -304,7 +305,7 @@ TEST_F(ShellWindowTest, StayOnTopAttachModeAndCaption) {
     EXPECT_EQ(At(), QPoint(SW - form->Width() - 16, SH - form->Height() - 32));
 
     form->SetPosition(70, 80);
-    const QSize size = form->size();
+    const QSize size = Widget(*form)->size();
     Key(0x70, true, true);  // Shift+Ctrl+F1
     EXPECT_FALSE(Mark("MCapt"));
     EXPECT_EQ(form->Border(), BorderStyle::None);
@@ -312,7 +313,7 @@ TEST_F(ShellWindowTest, StayOnTopAttachModeAndCaption) {
     EXPECT_TRUE(Mark("MCapt"));
     EXPECT_EQ(form->Border(), BorderStyle::Single);
     EXPECT_EQ(At(), QPoint(70, 80));
-    EXPECT_EQ(form->size(), size);
+    EXPECT_EQ(Widget(*form)->size(), size);
     EXPECT_TRUE(os.skips.back()) << "a window shown anew gets no taskbar button";
 }
 
@@ -328,8 +329,8 @@ TEST_F(ShellWindowTest, AboutBox) {
 
 TEST_F(ShellWindowTest, OwnDialogsShrinkTheWindowButOnlyLeavingTheProgramClosesThePad) {
     Start();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Widget(*form)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Widget(*form)));
     Key('E');
     HexPadOpen = 1;
     HexPadCloser = [] { ++hexPadClosings; };
@@ -342,8 +343,8 @@ TEST_F(ShellWindowTest, OwnDialogsShrinkTheWindowButOnlyLeavingTheProgramClosesT
     EXPECT_EQ(HexPadOpen, 1);
     EXPECT_EQ(hexPadClosings, 0);
 
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Widget(*form)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Widget(*form)));
     EXPECT_EQ(form->ClientHeight(), 186) << "the extended height comes back";
 
     Ap_DeActive();  // another program became active
@@ -358,20 +359,20 @@ TEST_F(ShellWindowTest, OwnDialogsShrinkTheWindowButOnlyLeavingTheProgramClosesT
 TEST_F(ShellWindowTest, MinimisedAndBackThroughTheTrayIcon) {
     Start();
     Key('Q');
-    EXPECT_TRUE(form->isMinimized());
+    EXPECT_TRUE(Widget(*form)->isMinimized());
     // Without a notification area the taskbar is the only way back.
     EXPECT_FALSE(os.skips.back());
 
     const int fronts = os.fronts;
     for (unsigned n : {0x200u, 0x202u, 0x203u, 0x205u}) TaskTray1()->TrayWndProc(n);
-    EXPECT_TRUE(form->isMinimized()) << "moving, releasing and double-clicking do nothing";
+    EXPECT_TRUE(Widget(*form)->isMinimized()) << "moving, releasing and double-clicking do nothing";
     EXPECT_EQ(os.fronts, fronts);
 
     for (unsigned press : {0x201u, 0x204u, 0x207u}) {
-        form->showMinimized();
+        Widget(*form)->showMinimized();
         TaskTray1()->TrayWndProc(press);
-        EXPECT_FALSE(form->isMinimized()) << press;
-        EXPECT_TRUE(form->isVisible()) << press;
+        EXPECT_FALSE(Widget(*form)->isMinimized()) << press;
+        EXPECT_TRUE(Widget(*form)->isVisible()) << press;
         EXPECT_TRUE(os.skips.back()) << press;
     }
     EXPECT_EQ(os.fronts, fronts + 3);

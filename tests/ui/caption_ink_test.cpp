@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,7 +17,8 @@
 
 #include "engine/calc_state.h"
 #include "ui/valuedialog/iform.h"
-#include "platform/caption.h"
+#include "platform/qt/caption.h"
+#include "platform/qt/qt_window.h"
 #include "platform/panel.h"
 #include "platform/services/services.h"
 #include "ui/binwindow/logic/binwindow_logic.h"
@@ -37,22 +39,22 @@ struct PanelInk {
     QRect Box;  // where the shown ink lies, in the control
 };
 
-PanelInk MeasurePanel(Panel& panel) {
+PanelInk MeasurePanel(Panel::Impl& panel) {
     PanelInk ink;
     QImage shown(panel.size(), QImage::Format_RGB32);
     panel.render(&shown);
-    ink.Box = InkRect(shown, panel.CaptionArea(), panel.Color());
-    ink.Shown = CountInk(shown, panel.CaptionArea(), panel.Color());
+    ink.Box = InkRect(shown, panel.CaptionArea(), panel.background);
+    ink.Shown = CountInk(shown, panel.CaptionArea(), panel.background);
 
     const int margin = 3 * std::max(panel.width(), panel.height());
     QImage canvas(panel.width() + 2 * margin, panel.height() + 2 * margin, QImage::Format_RGB32);
-    canvas.fill(QColor::fromRgb(panel.Color()));
+    canvas.fill(QColor::fromRgb(panel.background));
     {
         QPainter p(&canvas);
         p.translate(margin, margin);
         panel.PaintCaption(p);
     }
-    ink.Unclipped = CountInk(canvas, canvas.rect(), panel.Color());
+    ink.Unclipped = CountInk(canvas, canvas.rect(), panel.background);
     return ink;
 }
 
@@ -65,9 +67,9 @@ std::string Where(const QWidget& window, const QWidget& control, const QString& 
 void CheckPanels(QWidget& window, const char* state) {
     int checked = 0;
     for (QWidget* child : window.findChildren<QWidget*>()) {
-        auto* panel = dynamic_cast<Panel*>(child);  // Panel has no meta-object of its own
-        if (!panel || panel->Caption().trimmed().isEmpty()) continue;
-        const std::string where = std::string(state) + ": " + Where(window, *panel, panel->Caption());
+        auto* panel = dynamic_cast<Panel::Impl*>(child);
+        if (!panel || panel->caption.trimmed().isEmpty()) continue;
+        const std::string where = std::string(state) + ": " + Where(window, *panel, panel->caption);
         const PanelInk ink = MeasurePanel(*panel);
         ++checked;
         EXPECT_GT(ink.Unclipped, 0) << where;
@@ -76,15 +78,15 @@ void CheckPanels(QWidget& window, const char* state) {
         const QRect area = panel->CaptionArea();
         const int left = ink.Box.left() - area.left(), right = area.right() - ink.Box.right();
         const int top = ink.Box.top() - area.top(), bottom = area.bottom() - ink.Box.bottom();
-        if (panel->Alignment() & Qt::AlignHCenter) {
+        if (panel->alignment == Align::Centre) {
             EXPECT_LE(std::abs(left - right), 1) << where;
         }
-        if (panel->Alignment() & Qt::AlignRight) {
+        if (panel->alignment == Align::Right) {
             EXPECT_GE(right, 1) << where << ": last column touches";
         }
         // Centred by ink, give or take the room a descender or a tall sign takes; a point
         // or a dash keeps its place on the line, and a wrapped text starts at the top.
-        if (!(panel->Alignment() & Qt::AlignTop) && 2 * ink.Box.height() >= area.height()) {
+        if (!panel->wordWrap && 2 * ink.Box.height() >= area.height()) {
             EXPECT_LE(std::abs(top - bottom), 3) << where << " top " << top << " bottom " << bottom;
         }
     }
@@ -127,7 +129,7 @@ protected:
         ResetWindowState();
         SetClipboard(&clipboard);
         main = std::make_unique<TForm1>();
-        main->setObjectName(QStringLiteral("Form1"));
+        main->SetName("Form1");
     }
     void TearDown() override {
         main.reset();
@@ -135,7 +137,7 @@ protected:
         ResetWindowState();
     }
     void Type(const std::string& keys) {
-        for (char c : keys) TypeKey(*main, c);
+        for (char c : keys) TypeKey(*Widget(*main), c);
     }
 
     MemoryClipboard clipboard;
@@ -156,34 +158,35 @@ TEST_F(CaptionInkTest, MainWindowShowsEveryCaptionWhole) {
     };
     for (const auto& s : states) {
         Type(std::string("\x1b") + s.Keys);
-        ASSERT_EQ(main->Control("Label1")->Caption().toStdString(), s.Decimal) << s.State;
+        ASSERT_EQ(main->Control("Label1")->Caption(), s.Decimal) << s.State;
         for (int height : {76, 186}) {
             main->SetClientHeight(height);
-            CheckPanels(*main, s.State);
+            CheckPanels(*Widget(*main), s.State);
         }
     }
-    EXPECT_EQ(main->Control("Label3")->Caption().toStdString(), "FFFFFFFF");
-    EXPECT_EQ(main->Control("Memory2h")->Caption().toStdString(), "FFFFFFFF");
+    EXPECT_EQ(main->Control("Label3")->Caption(), "FFFFFFFF");
+    EXPECT_EQ(main->Control("Memory2h")->Caption(), "FFFFFFFF");
 }
 
 TEST_F(CaptionInkTest, HexPadShowsEveryCaptionWhole) {
     TForm4 pad;
-    pad.setObjectName(QStringLiteral("Form4"));
-    CheckPanels(pad, "empty");
+    pad.SetName("Form4");
+    CheckPanels(*Widget(pad), "empty");
     for (int i = 0; i < HexDigitsMax; ++i) HexPadAddDigit('F');
     pad.Render();
-    ASSERT_EQ(pad.Control("Label1")->Caption().toStdString(), "FFFFFFFF");
-    CheckPanels(pad, "eight digits");
+    ASSERT_EQ(pad.Control("Label1")->Caption(), "FFFFFFFF");
+    CheckPanels(*Widget(pad), "eight digits");
 }
 
 TEST_F(CaptionInkTest, BinaryWindowShowsEveryCaptionWhole) {
     Type("\x1b" "0-1=");
     TForm3 window;
-    window.setObjectName(QStringLiteral("Form3"));
+    window.SetName("Form3");
     window.ShowBinary(BinaryWindowText());
-    ASSERT_EQ(window.Control("Label1")->Caption().count(QLatin1Char('1')), 32);
-    CheckPanels(window, "all ones");
-    CheckStyledText(window, "all ones");
+    const std::string bits = window.Control("Label1")->Caption();
+    ASSERT_EQ(std::count(bits.begin(), bits.end(), '1'), 32);
+    CheckPanels(*Widget(window), "all ones");
+    CheckStyledText(*Widget(window), "all ones");
 }
 
 TEST_F(CaptionInkTest, ValueDialogShowsEveryCaptionWhole) {
@@ -199,9 +202,9 @@ TEST_F(CaptionInkTest, ValueDialogShowsEveryCaptionWhole) {
     for (const auto& u : uses) {
         dialog.Control("Label1")->SetCaption(u.Title);
         dialog.Control("Label2")->SetCaption(u.Prompt);
-        dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromUtf8(u.Typed));
-        CheckPanels(dialog, u.Title);
-        CheckStyledText(dialog, u.Title);
+        Widget(dialog)->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromUtf8(u.Typed));
+        CheckPanels(*Widget(dialog), u.Title);
+        CheckStyledText(*Widget(dialog), u.Title);
     }
 }
 

@@ -51,10 +51,10 @@ QRgb PixelInside(const QImage& image, const QRect& box) {
 
 TEST_F(MainWindowTest, EveryControlHasItsBoxAndColourOnScreen) {
     form->SetClientHeight(186);
-    const QImage image = form->grab().toImage();
+    const QImage image = Widget(*form)->grab().toImage();
     ASSERT_EQ(image.size(), QSize(173, 186));
     for (const Expected& e : kLayout) {
-        EXPECT_EQ(Control(e.Name)->geometry(), e.Box) << e.Name;
+        EXPECT_EQ(Widget(*Control(e.Name))->geometry(), e.Box) << e.Name;
         EXPECT_EQ(PixelInside(image, e.Box), e.Background) << e.Name;
     }
     EXPECT_EQ(image.pixel(61, 33) | 0xFF000000, color::Black);  // the window between the keys
@@ -63,10 +63,10 @@ TEST_F(MainWindowTest, EveryControlHasItsBoxAndColourOnScreen) {
 
 TEST_F(MainWindowTest, TheOneKeyTurnsTealAfterANonZeroStore) {
     Type("5=m");
-    QImage image = form->grab().toImage();
+    QImage image = Widget(*form)->grab().toImage();
     EXPECT_EQ(PixelInside(image, {0, 52, 20, 12}), color::Teal);
     Type("0=m");
-    image = form->grab().toImage();
+    image = Widget(*form)->grab().toImage();
     EXPECT_EQ(PixelInside(image, {0, 52, 20, 12}), color::Navy);
 }
 
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, FontsArePixelSizedJapaneseGothicBold) {
     } cases[] = {{"Label1", 15, false}, {"Label3", 13, false}, {"Label4", 13, true},
                  {"Panel22", 12, false}, {"Panel10", 13, false}};
     for (const auto& c : cases) {
-        const QFontInfo info(Control(c.Name)->font());
+        const QFontInfo info(Widget(*Control(c.Name))->font());
         EXPECT_EQ(info.pixelSize(), c.Pixels) << c.Name;
         EXPECT_TRUE(info.bold()) << c.Name;
         EXPECT_EQ(info.italic(), c.Italic) << c.Name;

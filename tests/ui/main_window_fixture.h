@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/calc_state.h"
+#include "platform/qt/qt_window.h"
 #include "platform/services/services.h"
 #include "ui/main/form1.h"
 #include "ui/main/reset.h"
@@ -73,7 +74,7 @@ protected:
     // One key stroke as the system delivers it (the modifier keys are not pressed apart).
     void Press(int key, Qt::KeyboardModifiers modifiers = {}, QString text = {}, bool autoRepeat = false) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text, autoRepeat);
-        QApplication::sendEvent(form.get(), &event);
+        QApplication::sendEvent(Widget(*form), &event);
     }
     // Types ASCII text key by key; upper-case letters with Shift.
     void Type(std::string_view keys) {
@@ -83,17 +84,17 @@ protected:
             Press(key, upper ? Qt::ShiftModifier : Qt::NoModifier, QString(QChar(c)));
         }
     }
-    void Click(const char* name) { QTest::mouseClick(Control(name), Qt::LeftButton, {}, QPoint(3, 3)); }
+    void Click(const char* name) { QTest::mouseClick(Widget(*Control(name)), Qt::LeftButton, {}, QPoint(3, 3)); }
     void DoubleClick(const char* name) {
         Click(name);
-        QTest::mouseDClick(Control(name), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseDClick(Widget(*Control(name)), Qt::LeftButton, {}, QPoint(3, 3));
     }
     Panel* Control(const char* name) {
         Panel* p = form->Control(name);
         EXPECT_NE(p, nullptr) << name;
         return p;
     }
-    std::string Text(const char* name) { return Control(name)->Caption().toStdString(); }
+    std::string Text(const char* name) { return Control(name)->Caption(); }
     std::string Shown() { return Text("Label1"); }
     std::string Copied() { return clipboard.Text().value_or("<none>"); }
 

@@ -12,11 +12,11 @@ TEST_F(MainWindowTest, StartsShowingZeroCompactAndOnTop) {
     EXPECT_EQ(Shown(), "0");
     EXPECT_EQ(Text("Label3"), "0");
     EXPECT_EQ(Text("Label2"), "+");
-    EXPECT_EQ(Control("Panel23")->Hint().toStdString(), "正負反転\n(Space Key)");
+    EXPECT_EQ(Control("Panel23")->Hint(), "正負反転\n(Space Key)");
     EXPECT_EQ(form->ClientWidth(), 173);
     EXPECT_EQ(form->ClientHeight(), 76);
     EXPECT_TRUE(form->StayOnTop());
-    EXPECT_EQ(form->windowTitle().toStdString(), "Abacone");
+    EXPECT_EQ(Widget(*form)->windowTitle().toStdString(), "Abacone");
     EXPECT_EQ(Form1, form.get());
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(223, 255, 248));
 }
@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, DoubleClickCountsTwiceOnlyWhereBound) {
 TEST_F(MainWindowTest, DisplayLinesFollowEveryValue) {
     Type("255=");
     EXPECT_EQ(Text("Label3"), "FF");
-    EXPECT_EQ(Control("Label4")->Hint().toStdString(), Label4Hint());
-    EXPECT_NE(Control("Label4")->Hint().indexOf("1111 1111"), -1);
+    EXPECT_EQ(Control("Label4")->Hint(), Label4Hint());
+    EXPECT_NE(Control("Label4")->Hint().find("1111 1111"), std::string::npos);
     Click("Label3");  // copies the hexadecimal line
     EXPECT_EQ(Copied(), "0xFF");
     EXPECT_EQ(Text("Label2").back(), 'C');

@@ -134,10 +134,10 @@ TEST_F(MainWindowTest, NoTwoEntriesShareAShortcut) {
 }
 
 TEST_F(MainWindowTest, RightClickShowsTheVisibleMenuWithoutTheHiddenEntries) {
-    form->show();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 40), form->mapToGlobal(QPoint(5, 40)));
-    QApplication::sendEvent(Control("Panel7"), &click);
-    QMenu* menu = form->Menu()->Menu();
+    Widget(*form)->show();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 40), Widget(*form)->mapToGlobal(QPoint(5, 40)));
+    QApplication::sendEvent(Widget(*Control("Panel7")), &click);
+    QMenu* menu = BuiltMenu(*form);
     ASSERT_TRUE(menu && menu->isVisible());
     QStringList top;
     for (const QAction* a : menu->actions()) top << (a->isSeparator() ? "-" : a->text());

@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, ShortcutsOfKeysOutsideTheCompactLayoutWork) {
 }
 
 TEST_F(MainWindowTest, CtrlEndClosesOnAFreshPressOnlyAndNeverClearsTheError) {
-    form->show();
+    Widget(*form)->show();
     Type("1/0=");
     Press(Qt::Key_End, Ctrl, {}, /*autoRepeat=*/true);  // a key held since a dialog closed
     EXPECT_TRUE(commands.calls.empty());

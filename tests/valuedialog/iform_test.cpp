@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/qt/qt_window.h"
 #include "engine/engine.h"
 #include "ui/valuedialog/iform.h"
 #include "platform/edit.h"
@@ -18,7 +19,7 @@ namespace abacone {
 namespace {
 
 void Press(TIForm& dialog, int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(dialog.Edit1(), Qt::Key(key), modifiers);
+    QTest::keyClick(Widget(*dialog.Edit1()), Qt::Key(key), modifiers);
 }
 
 class IFormTest : public ::testing::Test {
@@ -29,7 +30,7 @@ protected:
         bool leftOpen = false;
         QTimer::singleShot(0, [&] {
             actions();
-            if (dialog.isVisible()) {
+            if (Widget(dialog)->isVisible()) {
                 leftOpen = true;
                 dialog.Close();
             }
@@ -52,19 +53,19 @@ TEST_F(IFormTest, KeysConfirmOrCancel) {
     } cases[] = {
         {"Enter at once", [](TIForm& d) { Press(d, Qt::Key_Return); }, true, "0"},
         {"type and Enter", [](TIForm& d) {
-             QTest::keyClicks(d.Edit1(), "30");
+             QTest::keyClicks(Widget(*d.Edit1()), "30");
              Press(d, Qt::Key_Return);
          }, true, "30"},
         {"Alt+E", [](TIForm& d) { Press(d, Qt::Key_E, Qt::AltModifier); }, true, "0"},
         {"Esc", [](TIForm& d) {
-             QTest::keyClicks(d.Edit1(), "45");
+             QTest::keyClicks(Widget(*d.Edit1()), "45");
              Press(d, Qt::Key_Escape);
          }, false, "45"},
         {"Ctrl+End", [](TIForm& d) { Press(d, Qt::Key_End, Qt::ControlModifier); }, false, "0"},
         {"Alt+C", [](TIForm& d) { Press(d, Qt::Key_C, Qt::AltModifier); }, false, "0"},
-        {"system close", [](TIForm& d) { d.close(); }, false, "0"},
+        {"system close", [](TIForm& d) { Widget(d)->close(); }, false, "0"},
         {"Enter on Cancel", [](TIForm& d) {
-             d.findChild<QWidget*>("Button2")->setFocus();
+             Widget(d)->findChild<QWidget*>("Button2")->setFocus();
              Press(d, Qt::Key_Return);
          }, false, "0"},
     };
@@ -72,19 +73,19 @@ TEST_F(IFormTest, KeysConfirmOrCancel) {
         const auto answer = AskWhile([&] { c.Keys(dialog); });
         EXPECT_EQ(answer.Confirmed, c.Confirmed) << c.Name;
         EXPECT_EQ(answer.Text, c.Text) << c.Name;
-        EXPECT_FALSE(dialog.isVisible()) << c.Name;
+        EXPECT_FALSE(Widget(dialog)->isVisible()) << c.Name;
     }
 }
 
 TEST_F(IFormTest, EachUseShowsItsTextsWithTheZeroSelected) {
     for (const char* typed : {"12", "7"}) {
         AskWhile([&] {
-            EXPECT_EQ(dialog.Label1()->Caption().toStdString(), "sin X");
-            EXPECT_EQ(dialog.Label2()->Caption().toStdString(), "X を入力(単位:度)");
+            EXPECT_EQ(dialog.Label1()->Caption(), "sin X");
+            EXPECT_EQ(dialog.Label2()->Caption(), "X を入力(単位:度)");
             EXPECT_EQ(dialog.Edit1()->Text(), "0");
-            EXPECT_EQ(dialog.Edit1()->selectedText(), "0");
-            EXPECT_EQ(dialog.focusWidget(), dialog.Edit1());
-            QTest::keyClicks(dialog.Edit1(), typed);
+            EXPECT_EQ(Widget(*dialog.Edit1())->selectedText(), "0");
+            EXPECT_EQ(Widget(dialog)->focusWidget(), Widget(*dialog.Edit1()));
+            QTest::keyClicks(Widget(*dialog.Edit1()), typed);
             EXPECT_EQ(dialog.Edit1()->Text(), typed);  // the first key replaced the "0"
             Key(Qt::Key_Return);
         });
@@ -94,7 +95,7 @@ TEST_F(IFormTest, EachUseShowsItsTextsWithTheZeroSelected) {
 TEST_F(IFormTest, TheBoxRefusesA33rdCharacter) {
     const std::string full(32, '1');
     const auto answer = AskWhile([&] {
-        QTest::keyClicks(dialog.Edit1(), QString::fromStdString(full + "2"));
+        QTest::keyClicks(Widget(*dialog.Edit1()), QString::fromStdString(full + "2"));
         Key(Qt::Key_Return);
     });
     EXPECT_EQ(answer.Text, full);
@@ -103,7 +104,7 @@ TEST_F(IFormTest, TheBoxRefusesA33rdCharacter) {
 TEST_F(IFormTest, RightClickOpensNoMenu) {
     AskWhile([&] {
         for (const char* name : {"Panel1", "Label1", "Edit1"}) {
-            auto* target = dialog.findChild<QWidget*>(name);
+            auto* target = Widget(dialog)->findChild<QWidget*>(name);
             ASSERT_NE(target, nullptr) << name;
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), target->mapToGlobal(QPoint(3, 3)));
             QApplication::sendEvent(target, &event);
@@ -120,7 +121,7 @@ protected:
     void SetUp() override {
         ResetWindowState();
         SetValueDialog(&dialog);
-        main.show();
+        main.Show();
     }
     void TearDown() override {
         SetValueDialog(nullptr);
@@ -129,8 +130,8 @@ protected:
     // Processes the posted keys. A dialog they leave open is closed after the last key,
     // so a lost key fails the test instead of hanging it.
     void Run() {
-        QMetaObject::invokeMethod(&main, [this] {
-            if (!dialog.isVisible()) return;
+        QMetaObject::invokeMethod(Widget(main), [this] {
+            if (!Widget(dialog)->isVisible()) return;
             ADD_FAILURE() << "the dialog stayed open";
             dialog.Close();
         }, Qt::QueuedConnection);
@@ -139,8 +140,8 @@ protected:
         QCoreApplication::sendPostedEvents();
     }
     void Post(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {}) {
-        QCoreApplication::postEvent(&main, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
-        QCoreApplication::postEvent(&main, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+        QCoreApplication::postEvent(Widget(main), new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+        QCoreApplication::postEvent(Widget(main), new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
     }
 
     TForm1 main;
@@ -153,8 +154,8 @@ TEST_F(TypeAheadTest, QuickShortcutDigitsAndEnterComputeTheFunction) {
     Post(Qt::Key_0, {}, "0");
     Post(Qt::Key_Return, {}, "\r");
     Run();
-    EXPECT_EQ(main.Control("Label1")->Caption().toStdString(), "0.5");
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(main.Control("Label1")->Caption(), "0.5");
+    EXPECT_FALSE(Widget(dialog)->isVisible());
 }
 
 TEST_F(TypeAheadTest, KeysAfterTheDialogWaitForTheResult) {
@@ -166,7 +167,7 @@ TEST_F(TypeAheadTest, KeysAfterTheDialogWaitForTheResult) {
     Post(Qt::Key_Return, {}, "\r");
     Post(Qt::Key_Equal, {}, "=");
     Run();
-    EXPECT_EQ(main.Control("Label1")->Caption().toStdString(), "1");
+    EXPECT_EQ(main.Control("Label1")->Caption(), "1");
 }
 
 TEST_F(TypeAheadTest, DialogLiesOnTheHexLineAndCancelLeavesTheEngine) {
@@ -174,16 +175,16 @@ TEST_F(TypeAheadTest, DialogLiesOnTheHexLineAndCancelLeavesTheEngine) {
     Post(Qt::Key_Plus, {}, "+");
     Post(Qt::Key_T, Qt::ShiftModifier | Qt::ControlModifier);
     QPoint at, expected;
-    QMetaObject::invokeMethod(&main, [&] {
-        at = dialog.pos();
+    QMetaObject::invokeMethod(Widget(main), [&] {
+        at = Widget(dialog)->pos();
         const int border = (main.Width() - main.ClientWidth()) / 2;
         expected = QPoint(main.Left(), main.Top() + main.Height() - main.ClientHeight() - border + 16);
-        QTest::keyClicks(dialog.Edit1(), "90");
-        QTest::keyClick(dialog.Edit1(), Qt::Key_Escape);
+        QTest::keyClicks(Widget(*dialog.Edit1()), "90");
+        QTest::keyClick(Widget(*dialog.Edit1()), Qt::Key_Escape);
     }, Qt::QueuedConnection);
     Run();
     EXPECT_EQ(at, expected);
-    EXPECT_EQ(main.Control("Label1")->Caption().toStdString(), "7");
+    EXPECT_EQ(main.Control("Label1")->Caption(), "7");
     EXPECT_EQ(State.EntryLength, 0);
 }
 

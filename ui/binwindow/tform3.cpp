@@ -1,5 +1,3 @@
-#include <QShowEvent>
-
 #include "platform/application.h"
 #include "ui/binwindow/logic/binwindow_logic.h"
 #include "ui/shared/main_metrics.h"
@@ -22,8 +20,8 @@ void TForm3::left1Click() { Nudge(NudgeDirection::Left); }
 void TForm3::right1Click() { Nudge(NudgeDirection::Right); }
 void TForm3::def1Click() { MoveTo(BinaryWindowDefaultPlace(CurrentMainMetrics())); }
 
-void TForm3::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
-void TForm3::MouseDown(Qt::MouseButton button, QPoint globalPos) { FormMouseDown(button, globalPos); }
+void TForm3::FormMouseDown(MouseButton button, Point globalPos) { DragByBody(button, globalPos); }
+void TForm3::MouseDown(MouseButton button, Point globalPos) { FormMouseDown(button, globalPos); }
 
 void TForm3::KeyPress(char32_t& key) {
     // The close button's access letter presses it also without Alt, as no control here
@@ -34,10 +32,7 @@ void TForm3::KeyPress(char32_t& key) {
     }
 }
 
-void TForm3::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
-    button1_->setFocus();
-}
+void TForm3::Shown(bool) { button1_->SetFocus(); }
 
 void TForm3::Nudge(NudgeDirection direction) {
     MoveTo(NudgeWindow({Left(), Top()}, Width(), Height(), direction, ScreenWidth(), ScreenHeight()));

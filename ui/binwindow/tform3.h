@@ -3,8 +3,6 @@
 // and close shortcuts. Built fresh by OpenBinaryWindow for each opening.
 #pragma once
 
-#include <QPoint>
-
 #include "platform/button.h"
 #include "platform/form.h"
 #include "platform/panel.h"
@@ -31,12 +29,12 @@ public:
     void right1Click();
     void def1Click();
     void FormCreate();
-    void FormMouseDown(Qt::MouseButton button, QPoint globalPos);
+    void FormMouseDown(MouseButton button, Point globalPos);
 
 protected:
     void KeyPress(char32_t& key) override;
-    void MouseDown(Qt::MouseButton button, QPoint globalPos) override;
-    void showEvent(QShowEvent* event) override;
+    void MouseDown(MouseButton button, Point globalPos) override;
+    void Shown(bool bySystem) override;
 
 private:
     void BuildLayout();

@@ -1,12 +1,9 @@
-#include <QApplication>
-#include <QPalette>
-
+#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/services/keycodes.h"
 #include "platform/menu.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/binwindow/tform3.h"
-#include "ui/binwindow/wrap_label.h"
 
 namespace abacone {
 
@@ -46,29 +43,23 @@ constexpr MenuSpec<F> kMenu[] = {
 }  // namespace
 
 void TForm3::BuildLayout() {
-    auto* label = new WrapLabel(this);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(2, 2, 144, 32);
-    label->SetColor(color::Black);
-    label->SetAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->SetFont(BinaryDigits);
-    label->SetCaption("0");
-    label->SetHint("２進数表示");
-    label->OnClick = [this] { Label1Click(); };
-    label1_ = label;
+    label1_ = AddPanel(*this, nullptr, "Label1", ControlKind::Label, {2, 2, 144, 32}, "0", "２進数表示", Align::Left,
+                       color::Black, BinaryDigits);
+    label1_->SetWordWrap(true);
+    label1_->OnClick = [this] { Label1Click(); };
 
-    button1_ = AddButton(this, "Button1", {2, 34, 88, 18}, "閉じる:&X", "");
+    button1_ = AddButton(*this, nullptr, "Button1", {2, 34, 88, 18}, "閉じる:&X", "");
     button1_->OnClick = [this] { Button1Click(); };
     SetDefaultButton(button1_);
 
-    BuildControls<F>(*this, this, kControls);
-    Control("Panel1")->SetColor(QApplication::palette().color(QPalette::Button).rgb());
+    BuildControls<F>(*this, nullptr, kControls);
+    Control("Panel1")->SetColor(ButtonFaceColor());
 }
 
 void TForm3::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, kMenu))); }
 
 TForm3::TForm3() : Form(BorderStyle::None, true) {
-    setFont(MakeFont(WindowText));
+    SetFont(WindowText);
     SetColor(color::Teal);
     SetClientSize(148, 54);
     BuildLayout();

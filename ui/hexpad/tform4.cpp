@@ -1,4 +1,3 @@
-#include <QEvent>
 #include <utility>
 
 #include "platform/application.h"
@@ -19,12 +18,12 @@ void TForm4::Active() {
 }
 void TForm4::Key_Down(int key) { HexPadKeyDown(key); }
 void TForm4::Key_Press(char32_t key) { HexPadKeyPress(static_cast<int>(key)); }
-void TForm4::Panel3Click(Panel* sender) { HexPadAddDigit(sender->Caption().front().unicode()); }
-void TForm4::Panel19Click(Panel* sender) { HexPadAddDigit(sender->property("tag").toInt()); }
+void TForm4::Panel3Click(Panel* sender) { HexPadAddDigit(static_cast<unsigned char>(sender->Caption().front())); }
+void TForm4::Panel19Click(Panel* sender) { HexPadAddDigit(sender->Tag); }
 void TForm4::Panel20Click(Panel*) { HexPadEnter(); }
 void TForm4::Panel1Click() { HexPadClose(); }
 void TForm4::Panel2Click() { HexPadCopy(); }
-void TForm4::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
+void TForm4::FormMouseDown(MouseButton button, Point globalPos) { DragByBody(button, globalPos); }
 
 bool TForm4::KeyDown(const KeyStroke& stroke) {
     Key_Down(stroke.Vk);
@@ -32,7 +31,7 @@ bool TForm4::KeyDown(const KeyStroke& stroke) {
 }
 
 void TForm4::KeyPress(char32_t& key) { Key_Press(key); }
-void TForm4::MouseDown(Qt::MouseButton button, QPoint globalPos) { FormMouseDown(button, globalPos); }
+void TForm4::MouseDown(MouseButton button, Point globalPos) { FormMouseDown(button, globalPos); }
 
 void TForm4::AfterEvent() {
     Render();
@@ -40,9 +39,8 @@ void TForm4::AfterEvent() {
     if (Form* main = MainForm(); main && main != this) main->Run({});
 }
 
-bool TForm4::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) Run([this] { Active(); });
-    return Form::event(event);
+void TForm4::Activated() {
+    Run([this] { Active(); });
 }
 
 }  // namespace abacone

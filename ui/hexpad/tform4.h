@@ -3,8 +3,6 @@
 // the keyboard tables live in hexpad_logic; this window shows them and forwards to them.
 #pragma once
 
-#include <QPoint>
-
 #include "platform/form.h"
 #include "platform/panel.h"
 
@@ -26,14 +24,14 @@ public:
     void Panel20Click(Panel* sender);  // Ent
     void Panel1Click();                // close
     void Panel2Click();                // copy
-    void FormMouseDown(Qt::MouseButton button, QPoint globalPos);
+    void FormMouseDown(MouseButton button, Point globalPos);
 
 protected:
     bool KeyDown(const KeyStroke& stroke) override;
     void KeyPress(char32_t& key) override;
-    void MouseDown(Qt::MouseButton button, QPoint globalPos) override;
+    void MouseDown(MouseButton button, Point globalPos) override;
     void AfterEvent() override;
-    bool event(QEvent* event) override;
+    void Activated() override;
 
 private:
     void BuildLayout();

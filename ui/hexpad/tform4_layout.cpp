@@ -83,12 +83,12 @@ void ClosePad() {
 }  // namespace
 
 void TForm4::BuildLayout() {
-    BuildControls<F>(*this, this, kControls);
+    BuildControls<F>(*this, nullptr, kControls);
     Panel* block = Control("Panel3");
     // Where every press counts, also when two come fast, the double-click repeats the click.
     for (const KeySpec& k : kKeys) {
-        Panel* key = AddPanel(block, k.Name, P, k.Bounds, k.Caption, k.Hint, Align::Centre, color::Navy, KeyText);
-        key->setProperty("tag", k.Tag);
+        Panel* key = AddPanel(*this, block, k.Name, P, k.Bounds, k.Caption, k.Hint, Align::Centre, color::Navy, KeyText);
+        key->Tag = k.Tag;
         key->OnClick = [this, key, click = k.Click] { (this->*click)(key); };
         if (k.Double == Twice) key->OnDblClick = key->OnClick;
     }
@@ -98,10 +98,10 @@ void TForm4::BuildLayout() {
 void TForm4::BuildMenu() { SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<F>(*this, kMenu))); }
 
 TForm4::TForm4() : Form(BorderStyle::None, true) {
-    setFont(MakeFont(WindowText));
+    SetFont(WindowText);
     SetColor(color::Teal);
     SetClientSize(152, 64);
-    setToolTip(QStringLiteral("16進数入力"));
+    SetHint("16進数入力");
     BuildLayout();
     BuildMenu();
     FormCreate();

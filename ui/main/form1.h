@@ -6,7 +6,6 @@
 // platform/application.h when they must not link this library.
 #pragma once
 
-#include <QPoint>
 #include <span>
 
 #include "platform/form.h"
@@ -118,14 +117,14 @@ public:
     void Get_Key_Down(int key);
 
     // A press on the window's background or on the operator indicator.
-    void FormMouseDown(Qt::MouseButton button, QPoint globalPos);
+    void FormMouseDown(MouseButton button, Point globalPos);
     // Runs once the window is built.
     void FormCreate();
 
 protected:
     bool KeyDown(const KeyStroke& stroke) override;
     void KeyPress(char32_t& key) override;
-    void MouseDown(Qt::MouseButton button, QPoint globalPos) override;
+    void MouseDown(MouseButton button, Point globalPos) override;
     void AfterEvent() override { Render(); }
 
 private:

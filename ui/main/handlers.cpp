@@ -102,7 +102,7 @@ void TForm1::KA1Click() { Commands().ShowAbout(); }
 void TForm1::KQ1Click() { Commands().MinimiseCalculator(); }
 void TForm1::KX1Click() { Commands().ExitCalculator(); }
 
-void TForm1::FormMouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
-void TForm1::MouseDown(Qt::MouseButton button, QPoint globalPos) { FormMouseDown(button, globalPos); }
+void TForm1::FormMouseDown(MouseButton button, Point globalPos) { DragByBody(button, globalPos); }
+void TForm1::MouseDown(MouseButton button, Point globalPos) { FormMouseDown(button, globalPos); }
 
 }  // namespace abacone

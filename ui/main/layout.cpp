@@ -12,7 +12,7 @@ using F = TForm1;
 constexpr ControlKind L = ControlKind::Label, P = ControlKind::Panel;
 constexpr Align Mid = Align::Centre, Right = Align::Right;
 constexpr DoubleClick Once = DoubleClick::Ignore, Twice = DoubleClick::AsClick;
-constexpr QRgb Navy = color::Navy, Blue = color::Blue, White = color::White, Silver = color::Silver,
+constexpr Rgb Navy = color::Navy, Blue = color::Blue, White = color::White, Silver = color::Silver,
                Gray = color::Gray;
 
 constexpr FontSpec Win = WindowFont;
@@ -85,7 +85,7 @@ constexpr ControlSpec<F> kControls[] = {
 
 }  // namespace
 
-void TForm1::BuildLayout() { BuildControls<F>(*this, this, kControls); }
+void TForm1::BuildLayout() { BuildControls<F>(*this, nullptr, kControls); }
 
 TForm1::TForm1() : Form(BorderStyle::Single, true) {
     Form1 = this;

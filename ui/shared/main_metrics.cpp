@@ -2,13 +2,14 @@
 
 #include "platform/application.h"
 #include "platform/form.h"
+#include "platform/panel.h"
 
 namespace abacone {
 namespace {
 
 int ChildHeight(const Form& form, const char* name) {
-    const QWidget* child = form.findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    return child ? child->height() : 0;
+    const Panel* child = form.Control(name);
+    return child ? child->Bounds().Height : 0;
 }
 
 }  // namespace

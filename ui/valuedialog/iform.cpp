@@ -1,7 +1,5 @@
 #include "ui/valuedialog/iform.h"
 
-#include <QPointer>
-#include <QShowEvent>
 #include <array>
 
 #include "platform/application.h"
@@ -20,7 +18,7 @@ constexpr Align Left = Align::Left;
 constexpr DoubleClick Once = DoubleClick::Ignore;
 constexpr FontSpec Text{12, true, false, color::White};
 constexpr FontSpec EditFont{13, true, false, color::White};
-constexpr QRgb Black = color::Black;
+constexpr Rgb Black = color::Black;
 
 constexpr std::array<ControlSpec<F>, 1> Frame{{
     {"Panel1", P, {0, 0, 164, 68}, "", "", Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
@@ -57,26 +55,25 @@ constexpr int HexLineRow = 16;
 }  // namespace
 
 TIForm::TIForm() : Form(BorderStyle::None, true) {
-    setObjectName(QStringLiteral("IForm"));
+    SetName("IForm");
     SetClientSize(164, 68);
     SetColor(color::Navy);
-    setFont(MakeFont(Text));
+    SetFont(Text);
 
-    Panel* panel1 = BuildControls<F>(*this, this, Frame).front();
+    Panel* panel1 = BuildControls<F>(*this, nullptr, Frame).front();
     panel1->SetBevel(2);
     const auto lines = BuildControls<F>(*this, panel1, Lines);
     label1_ = lines[0];
     label2_ = lines[1];
     for (Panel* line : lines) line->SetAutoSize(true);
 
-    edit1_ = AddEdit(panel1, "Edit1", {2, 30, 160, 18});
+    edit1_ = AddEdit(*this, panel1, "Edit1", {2, 30, 160, 18});
     edit1_->SetColors(Black, EditFont);
-    edit1_->setMaxLength(EditLimit);
-    edit1_->setContextMenuPolicy(Qt::NoContextMenu);
+    edit1_->SetMaxLength(EditLimit);
     edit1_->SetText("0");
 
     for (const ButtonSpec& b : Buttons) {
-        Button* button = AddButton(panel1, b.Name, b.Bounds, b.Caption, b.Hint);
+        Button* button = AddButton(*this, panel1, b.Name, b.Bounds, b.Caption, b.Hint);
         button->OnClick = [this, click = b.Click] { (this->*click)(); };
         if (b.Click == &F::Button1Click) SetDefaultButton(button);
     }
@@ -97,9 +94,9 @@ ValueDialogService::Answer TIForm::Ask(std::string_view title, std::string_view 
     edit1_->SetText("0");
     if (const Form* owner = MainForm()) PlaceOverClientRow(*this, *owner, HexLineRow);
 
-    QPointer<TIForm> self(this);
+    const std::weak_ptr<int> alive = Life();
     ShowModal();
-    if (!self) return {};
+    if (alive.expired()) return {};
     return {Tag == 0, edit1_->Text()};
 }
 
@@ -112,15 +109,13 @@ void TIForm::Button2Click() { Close(); }
 
 // The edit box takes the focus with its preset selected, so the first key replaces it.
 void TIForm::FormShow() {
-    edit1_->setFocus(Qt::OtherFocusReason);
-    edit1_->selectAll();
+    edit1_->FocusAndSelectAll();
 }
 
-void TIForm::Panel1MouseDown(Qt::MouseButton button, QPoint globalPos) { DragByBody(button, globalPos); }
+void TIForm::Panel1MouseDown(MouseButton button, Point globalPos) { DragByBody(button, globalPos); }
 
-void TIForm::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+void TIForm::Shown(bool bySystem) {
+    if (!bySystem) FormShow();
 }
 
 }  // namespace abacone

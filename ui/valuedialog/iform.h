@@ -4,8 +4,6 @@
 // it with SetValueDialog.
 #pragma once
 
-#include <QPoint>
-
 #include "platform/form.h"
 #include "platform/services/services.h"
 
@@ -26,14 +24,14 @@ public:
     void Button1Click();
     void Button2Click();
     void FormShow();
-    void Panel1MouseDown(Qt::MouseButton button, QPoint globalPos);
+    void Panel1MouseDown(MouseButton button, Point globalPos);
 
     Panel* Label1() const { return label1_; }
     Panel* Label2() const { return label2_; }
     Edit* Edit1() const { return edit1_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Shown(bool bySystem) override;
 
 private:
     Panel* label1_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "platform/form.h"
+#include "platform/qt/qt_window.h"
 
 namespace abacone {
 namespace {
@@ -25,12 +25,14 @@ std::string ApplicationTitle() { return QCoreApplication::applicationName().toSt
 void SetMainForm(Form* form) { mainForm = form; }
 Form* MainForm() { return mainForm; }
 
-void SetHintColor(QRgb background) {
+void SetHintColor(Rgb background) {
     QPalette palette = QToolTip::palette();
     palette.setColor(QPalette::ToolTipBase, QColor::fromRgb(background));
     palette.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(palette);
 }
+
+Rgb ButtonFaceColor() { return QApplication::palette().color(QPalette::Button).rgb(); }
 
 void ProcessMessages() { QCoreApplication::processEvents(); }
 

@@ -1,4 +1,4 @@
-#include "platform/caption.h"
+#include "platform/qt/caption.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

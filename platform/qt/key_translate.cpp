@@ -1,4 +1,4 @@
-#include "platform/key_translate.h"
+#include "platform/qt/key_translate.h"
 
 #include <QGuiApplication>
 

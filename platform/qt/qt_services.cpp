@@ -1,11 +1,11 @@
-#include "platform/qt_services.h"
+#include "platform/qt/qt_services.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
 
-#include "platform/modal_input.h"
+#include "platform/qt/modal_input.h"
 
 namespace abacone {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/style.h"
+#include "platform/qt/qt_window.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "platform/modal_input.h"
+#include "platform/qt/modal_input.h"
 
 #include <QApplication>
 #include <QEvent>

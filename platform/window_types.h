@@ -1,0 +1,32 @@
+// The plain values the window layer speaks in: screen and client points, boxes, colours,
+// mouse buttons and text alignment. No toolkit type appears above the implementations of
+// the window layer; each implementation converts at its own edge.
+#pragma once
+
+#include <cstdint>
+
+namespace abacone {
+
+struct Point {
+    int X = 0;
+    int Y = 0;
+    friend constexpr Point operator+(Point a, Point b) { return {a.X + b.X, a.Y + b.Y}; }
+    friend constexpr Point operator-(Point a, Point b) { return {a.X - b.X, a.Y - b.Y}; }
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+// A control's or window's place and size in pixels.
+struct Box {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    friend constexpr bool operator==(const Box&, const Box&) = default;
+};
+
+// 0xAARRGGBB, the layout of the colour constants in style.h.
+using Rgb = std::uint32_t;
+
+enum class MouseButton { None, Left, Right, Middle };
+
+// Horizontal placement of a caption; vertically every caption is placed by its ink.
+enum class Align { Left, Centre, Right };
+
+}  // namespace abacone
