@@ -58,7 +58,8 @@ InstanceClaim ClaimInstance(const std::string& endpoint, InstanceLock& lock, int
         switch (lock.TryTake(endpoint + ".lock")) {
         case InstanceLock::Result::Taken:
         // Without a lock the knock alone decides, as it did before there was one. With
-        // it, the knock only finds a calculator of an older build that took no lock.
+        // it, the knock only finds a calculator that took no lock (an older build) or
+        // keeps it in another runtime folder (started with another environment).
         case InstanceLock::Result::Unavailable:
             if (!SummonRunningInstance(endpoint)) return InstanceClaim::Claimed;
             lock.Release();
