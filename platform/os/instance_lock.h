@@ -1,5 +1,6 @@
-// A lock that one process at a time holds by name, for as long as it runs: the system lets
-// it go when the process ends, however it ends. No toolkit involved.
+// A lock by name that one holder at a time has (two objects in one process count as two
+// holders); the system lets it go when the holding process ends, however it ends. No
+// toolkit involved.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +25,7 @@ public:
     // POSIX systems it is a file of that name in the user's runtime folder: the folder
     // $XDG_RUNTIME_DIR names, else a folder of the user's own in /tmp (mode 0700).
     Result TryTake(const std::string& name);
-    bool Holds() const { return handle_ != 0; }
+    // Lets go, as the end of the process would; the destructor does it too.
     void Release();
 
 private:
