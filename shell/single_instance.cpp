@@ -1,9 +1,11 @@
 #include "shell/single_instance.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QtGlobal>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
+
+#include "platform/instance_channel.h"
+#include "platform/os/instance_lock.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -12,8 +14,8 @@
 namespace abacone {
 namespace {
 
-constexpr int ConnectLimitMs = 2000;
 constexpr int AnswerLimitMs = 5000;
+constexpr auto KnockAgainAfter = std::chrono::milliseconds(100);
 
 unsigned CurrentUser() {
 #ifdef _WIN32
@@ -44,50 +46,39 @@ std::string InstanceEndpointName(unsigned userId, const std::string& display) {
     return name;
 }
 
-QString CurrentInstanceEndpoint() {
-    return QString::fromStdString(InstanceEndpointName(CurrentUser(), CurrentDisplay()));
+std::string CurrentInstanceEndpoint() { return InstanceEndpointName(CurrentUser(), CurrentDisplay()); }
+
+bool SummonRunningInstance(const std::string& endpoint) {
+    return KnockOn(endpoint, SummonRequest, AnswerLimitMs) == SummonAnswer;
 }
 
-bool SummonRunningInstance(const QString& name) {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(ConnectLimitMs)) return false;
-    socket.write(SummonRequest);
-    if (!socket.waitForBytesWritten(AnswerLimitMs)) return false;
-    while (socket.canReadLine() || socket.waitForReadyRead(AnswerLimitMs)) {
-        if (socket.canReadLine()) return socket.readLine() == SummonAnswer;
+InstanceClaim ClaimInstance(const std::string& endpoint, InstanceLock& lock, int waitMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        switch (lock.TryTake(endpoint + ".lock")) {
+        case InstanceLock::Result::Taken:
+        // Without a lock the knock alone decides, as it did before there was one. With
+        // it, the knock only finds a calculator that took no lock (an older build) or
+        // keeps it in another runtime folder (started with another environment).
+        case InstanceLock::Result::Unavailable:
+            if (!SummonRunningInstance(endpoint)) return InstanceClaim::Claimed;
+            lock.Release();
+            return InstanceClaim::Summoned;
+        case InstanceLock::Result::Held:
+            if (SummonRunningInstance(endpoint)) return InstanceClaim::Summoned;
+            break;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) return InstanceClaim::NoAnswer;
+        std::this_thread::sleep_for(KnockAgainAfter);
     }
-    return false;
 }
 
-InstanceServer::InstanceServer(std::function<void()> summoned, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)), summoned_(std::move(summoned)) {
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &InstanceServer::Accept);
-}
-
-bool InstanceServer::Listen(const QString& name) {
-    // Asked first: listening with access options replaces whatever file has the name,
-    // a live instance's endpoint included. If nobody answers, a crashed instance left it.
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(ConnectLimitMs)) return false;
-    QLocalServer::removeServer(name);
-    return server_->listen(name);
-}
-
-void InstanceServer::Accept() {
-    while (QLocalSocket* client = server_->nextPendingConnection()) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        connect(client, &QLocalSocket::readyRead, this, [this, client] {
-            while (client->canReadLine()) {
-                if (client->readLine() != SummonRequest) continue;
-                client->write(SummonAnswer);
-                client->flush();
-                if (summoned_) summoned_();
-            }
-        });
-    }
+bool ServeInstance(InstanceChannel& channel, const std::string& endpoint, std::function<void()> summoned) {
+    return channel.Listen(endpoint, [summoned = std::move(summoned)](const std::string& line) -> std::string {
+        if (line != SummonRequest) return {};
+        if (summoned) summoned();
+        return SummonAnswer;
+    });
 }
 
 }  // namespace abacone

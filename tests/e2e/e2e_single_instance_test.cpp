@@ -1,7 +1,9 @@
 // Starting the calculator again while it runs: the running one comes forward, the new
-// process ends with 0, and a calculator killed outright does not block the next start.
+// process ends with 0, starts at the same instant give one calculator, and a calculator
+// killed outright does not block the next start.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <memory>
@@ -80,6 +82,28 @@ TEST_F(SecondStart, RestoresAMinimisedCalculatorAndShowsAHiddenStart) {
         EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->Active() == w; }, Settle)) << c.letters;
         EXPECT_TRUE(OneWindowOneIcon()) << c.letters;
     }
+}
+
+// As an autostart entry and a launcher, or a script, can start it: ten at once.
+TEST_F(SecondStart, TenStartsAtOnceGiveOneCalculator) {
+    std::vector<pid_t> starts;
+    for (int i = 0; i < 10; ++i) starts.push_back(session->Spawn({ABACONE_PROGRAM, "p"}));
+    // The exit codes of the starts that ended, looked at without reaping them: the session
+    // still ends the one that runs on, and reaps them all.
+    const auto exits = [&] {
+        std::vector<int> codes;
+        for (const pid_t pid : starts) {
+            siginfo_t info{};
+            if (waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+                codes.push_back(info.si_code == CLD_EXITED ? info.si_status : -1);
+        }
+        return codes;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return exits().size() >= 9; }, 60s)) << exits().size() << " of 10 starts ended";
+    EXPECT_EQ(exits(), std::vector<int>(9, 0));
+    ASSERT_NE(Main(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return OneWindowOneIcon(); }, Settle))
+        << x->ClientsOf("abacone").size() << " windows, " << x->EmbeddedCount("abacone") << " icons";
 }
 
 TEST_F(SecondStart, AfterTheFirstWasKilledANewStartWorks) {

@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QWidget>
 #include <atomic>
+#include <filesystem>
+#include <string>
 #include <thread>
 
+#include "platform/os/instance_lock.h"
 #include "platform/os/priority.h"
 
 namespace abacone {
@@ -63,6 +68,54 @@ TEST(Fallback, InstalledServicesReplaceTheSystemOnes) {
     EXPECT_EQ(&Os(), &mine);
     SetOs(nullptr);
     EXPECT_NE(&Os(), &mine);
+}
+
+using Lock = InstanceLock::Result;
+
+// A runtime folder of the test's own, so it neither meets nor leaves files in the user's.
+struct ScratchRuntime {
+    ScratchRuntime() {
+        if (const char* runtime = getenv("XDG_RUNTIME_DIR")) saved = runtime;
+        folder = mkdtemp(pattern);
+        setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    }
+    ~ScratchRuntime() {
+        std::filesystem::remove_all(folder);
+        if (saved.empty())
+            unsetenv("XDG_RUNTIME_DIR");
+        else
+            setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    }
+    char pattern[40] = "/tmp/abacone-test-runtime-XXXXXX";
+    std::string folder, saved;
+};
+
+TEST(InstanceLock, OneHolderUntilItLetsGo) {
+    ScratchRuntime runtime;
+    InstanceLock first, second;
+    EXPECT_EQ(first.TryTake("one"), Lock::Taken);
+    EXPECT_EQ(second.TryTake("one"), Lock::Held);
+    EXPECT_EQ(access((runtime.folder + "/one").c_str(), F_OK), 0);
+    first.Release();  // as the end of its process does
+    EXPECT_EQ(second.TryTake("one"), Lock::Taken);
+}
+
+// Without a runtime folder, a folder in /tmp that only the user can enter; one that others
+// could write to is refused rather than trusted.
+TEST(InstanceLock, WithoutARuntimeFolderAPrivateOneInTmp) {
+    ScratchRuntime runtime;
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string name = "abacone-test-lock-" + std::to_string(getpid());
+    const std::string own = "/tmp/abacone-" + std::to_string(getuid());
+    InstanceLock lock;
+    EXPECT_EQ(lock.TryTake(name), Lock::Taken);
+    struct stat st {};
+    ASSERT_EQ(stat(own.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(unlink((own + "/" + name).c_str()), 0);
+    chmod(own.c_str(), 0777);
+    EXPECT_EQ(lock.TryTake(name), Lock::Unavailable);
+    chmod(own.c_str(), 0700);
 }
 
 }  // namespace
