@@ -4,6 +4,8 @@
 // the command line.
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,11 +15,43 @@ namespace abacone {
 
 class Form;
 
+class ClipboardService;
+class MessageService;
+
+// The window system's clipboard and message box, for the program to install as its
+// services (services.h).
+ClipboardService& SystemClipboard();
+MessageService& SystemMessages();
+
 void SetApplicationTitle(std::string_view title);
 std::string ApplicationTitle();
 
 void SetMainForm(Form* form);
 Form* MainForm();
+
+// What the shell hears of the application as a whole: activation, deactivation, and any
+// top-level window of the program (dialogs and message boxes included, the tray icon
+// not) about to be shown. Empty functions are not called.
+struct ApplicationEvents {
+    std::function<void()> Activated;
+    std::function<void()> Deactivated;
+    std::function<void(TopWindow*)> WindowShowing;
+};
+void SetApplicationEvents(ApplicationEvents events);
+bool ApplicationActive();
+// Whether a modal window of the program other than `main` is up (a dialog, a message box).
+bool ModalWindowOver(const Form& main);
+
+// The program's icon, in every size it is drawn in; the taskbar and the window frames
+// show it.
+void SetApplicationIcon(std::span<const Xpm> sizes);
+// The desktop entry that desktop panels find the program's name and icon under.
+void SetDesktopEntryName(std::string_view name);
+// Runs the message loop until the main form closes.
+void RunMessageLoop();
+// What the running window system does not let a program do with its windows, as one line
+// to tell the user; empty where it lets it do everything.
+std::string WindowSystemLimits();
 
 // Background colour of every hint (tool tip).
 void SetHintColor(Rgb background);
@@ -30,6 +64,9 @@ void MinimiseApplication();
 
 int ScreenWidth();
 int ScreenHeight();
+// The box all screens cover together.
+Box DesktopBox();
+Point CursorPos();
 
 // Number of command-line parameters after the program path, and one of them
 // (0 is the program path). An index out of range gives an empty text.

@@ -69,7 +69,21 @@ public:
     int Tag = 0;  // free integer for the window's own use
 
     void Show();
+    void Hide();
     bool Visible() const;
+    bool Minimized() const;
+    void ShowMinimized();
+    // Shown, restored from minimised and in its own place.
+    void ShowNormal();
+    // Whether this window has the keyboard; Activate raises it and asks for it.
+    bool Active() const;
+    void Activate();
+    TopWindow* Handle() const;
+
+    // What the window's owner (the shell, for the main window) hears of it beyond its own
+    // handlers. The watcher is cleared before the window goes.
+    enum class WindowEvent { Activated, Deactivated, StateChanged, Destroyed };
+    void SetWatcher(std::function<void(WindowEvent)> watcher);
     // Shows the window modally and returns once it is closed (or hidden by the program).
     // Meanwhile the other windows take no input; keys typed for them reach this one.
     // Afterwards the window that was active before takes the activation back.

@@ -26,6 +26,14 @@ using Rgb = std::uint32_t;
 
 enum class MouseButton { None, Left, Right, Middle };
 
+// A top-level window of the program as its window layer knows it (a widget under Qt, a
+// window handle under Win32); opaque above the implementations. The operating-system
+// services take it.
+struct TopWindow;
+
+// A picture in the XPM text form: its lines, header first, as the icons are drawn.
+using Xpm = const char* const*;
+
 // Horizontal placement of a caption; vertically every caption is placed by its ink.
 enum class Align { Left, Centre, Right };
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Fails on any #include "..." from one folder into another that the table in
 # scripts/dependencies.txt does not allow, directly or through the folders below it, and
-# on a folder with sources that the table does not name.
+# on a folder with sources that the table does not name. Toolkit and operating-system
+# headers (<Q...>, <windows.h>, <xcb/...>) stay in the folders that implement the window
+# layer and the operating-system services; tests, benchmarks and the build's tools may
+# look inside them too.
 # Usage: scripts/check-dependencies.sh [SOURCE_ROOT]
 set -euo pipefail
 root=${1:-$(dirname "$0")/..}
@@ -20,6 +23,19 @@ edges() {
     }'
 }
 folders() { git ls-files -- '*.cpp' '*.h' | sed 's,/[^/]*$,,' | sort -u; }
+
+system_headers() {
+  { git ls-files -z -- '*.cpp' '*.h' |
+      xargs -0 -r grep -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(Q|windows\.h>|xcb/)' || true; } |
+    awk -F: '{
+      file = $1; inc = $0; sub(/^[^<]*</, "", inc); sub(/>.*/, "", inc)
+      if (file ~ /^(tests|bench|data|fuzz)\//) next
+      if (file ~ /^platform\/qt\// && (inc ~ /^Q/ || inc ~ /^xcb\//)) next
+      if (inc == "windows.h" && (file ~ /^platform\/(os|win32)\// || file == "platform/qt/os_win32.cpp")) next
+      printf "%s: <%s> only in the window layer or the operating-system services that implement it\n", file, inc
+      bad = 1
+    } END { exit bad }'
+}
 
 awk -v folders="$(folders)" '
   FNR == NR {
@@ -48,4 +64,4 @@ awk -v folders="$(folders)" '
       if (all[i] != "" && !(all[i] in listed)) { printf "%s: folder missing from '"$table"'\n", all[i]; bad = 1 }
     exit bad
   }
-' "$table" <(edges) && echo "dependencies: every include between folders is allowed"
+' "$table" <(edges) && system_headers && echo "dependencies: every include between folders is allowed"

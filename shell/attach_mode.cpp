@@ -1,14 +1,9 @@
 // The attach-mode timer: while the user works in another program, the shrunken
 // calculator sits on the foreground window's top-left corner, above it, without taking
 // the activation; the binary window comes along underneath.
-#include <QGuiApplication>
-#include <QRect>
-#include <QScreen>
-
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/os/os_services.h"
-#include "platform/qt/qt_window.h"
 #include "shell/logic/attach.h"
 #include "shell/lifecycle.h"
 #include "ui/binwindow/binwindow.h"
@@ -18,9 +13,8 @@ namespace abacone {
 namespace {
 
 WindowRect Desktop() {
-    QRect all;
-    for (const QScreen* screen : QGuiApplication::screens()) all |= screen->geometry();
-    return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
+    const Box all = DesktopBox();
+    return {all.Left, all.Top, all.Left + all.Width, all.Top + all.Height};
 }
 
 }  // namespace
@@ -29,9 +23,9 @@ void Timer1Timer() {
     Form* main = ShellMainForm();
     if (!main) return;
     AttachView view;
-    view.MainIconic = Widget(*main)->isMinimized();
+    view.MainIconic = main->Minimized();
     view.MainHeight = main->Height();
-    view.ApplicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    view.ApplicationActive = ApplicationActive();
     if (view.MainIconic || view.MainHeight >= AttachMaxHeight || view.ApplicationActive) return;
 
     OsServices& os = Os();
@@ -51,11 +45,11 @@ void Timer1Timer() {
     const AttachMoves moves = AttachStep(view);
     if (moves.Main) {
         main->SetPosition(moves.Main->Left, moves.Main->Top);
-        os.RaiseAbove(Widget(*main), foreground);
+        os.RaiseAbove(main->Handle(), foreground);
     }
     if (moves.Binary && binary) {
         binary->SetPosition(moves.Binary->Left, moves.Binary->Top);
-        os.RaiseAbove(Widget(*binary), foreground);
+        os.RaiseAbove(binary->Handle(), foreground);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/application.h"
 #include "platform/form.h"
 #include "platform/instance_channel.h"
 #include "platform/os/instance_lock.h"
@@ -43,7 +44,7 @@ bool SummonedOtherInstance() {
 }
 
 void ServeLaterStarts() {
-    ReportSessionLimits();
+    if (const std::string limits = WindowSystemLimits(); !limits.empty()) std::fprintf(stderr, "%s\n", limits.c_str());
     Channel() = MakeInstanceChannel();
     // Without the endpoint the calculator still works; only a second start would not find it.
     if (!ServeInstance(*Channel(), CurrentInstanceEndpoint(), [] {

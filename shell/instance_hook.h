@@ -2,8 +2,6 @@
 // one after.
 #pragma once
 
-#include "shell/platform_choice.h"
-
 namespace abacone {
 
 // True when this start ends: a calculator already runs for this user and display and came

@@ -1,16 +1,11 @@
 #include "shell/lifecycle.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QGuiApplication>
 #include <string>
 #include <vector>
 
 #include "engine/calc_state.h"
 #include "platform/application.h"
 #include "platform/form.h"
-#include "platform/qt/modal_input.h"
-#include "platform/qt/qt_window.h"
 #include "platform/os/os_services.h"
 #include "platform/timer.h"
 #include "shell/logic/command_line.h"
@@ -31,71 +26,53 @@ namespace {
 
 constexpr int AttachInterval = 1000;
 
-// The program's other windows (dialogs, the small windows, message boxes) never get a
-// taskbar button either; they are marked as they are shown, before they are mapped.
-void KeepOffTaskbar(QObject* object) {
-    if (!object->isWidgetType()) return;
-    auto* w = static_cast<QWidget*>(object);
-    const Qt::WindowType type = w->windowType();
-    if ((type == Qt::Window || type == Qt::Dialog) && !w->inherits("QSystemTrayIconSys"))
-        Os().SetSkipTaskbar(w, true);
-}
-
 // The shell's own parts, living as long as the main window they serve.
-class ShellHost final : public QObject {
-public:
-    explicit ShellHost(Form& main)
-        : QObject(Widget(main)), Window(Widget(main)), Tray(new TTaskTray(this)), Attach(main, [] { Timer1Timer(); }) {
+struct ShellHost {
+    explicit ShellHost(Form& main) : Main(&main), Attach(main, [] { Timer1Timer(); }) {
         Attach.SetInterval(AttachInterval);
-        // One filter on the application sees the main window's events and the others'.
-        qApp->installEventFilter(this);
-        connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState s) {
-            if (s == Qt::ApplicationActive) Ap_Active();
-            else Ap_DeActive();
+        main.SetWatcher([](Form::WindowEvent event) {
+            switch (event) {
+            case Form::WindowEvent::Activated: Ap_Active(); break;
+            case Form::WindowEvent::Deactivated: ShrinkToDisplays(); break;
+            case Form::WindowEvent::StateChanged: Resize_Event(); break;
+            case Form::WindowEvent::Destroyed: EndShell(); break;
+            }
+        });
+        SetApplicationEvents({
+            .Activated = [] { Ap_Active(); },
+            .Deactivated = [] { Ap_DeActive(); },
+            // The program's other windows (dialogs, the small windows, message boxes)
+            // never get a taskbar button either; they are marked before they are mapped.
+            .WindowShowing = [this](TopWindow* window) {
+                if (window != Main->Handle()) Os().SetSkipTaskbar(window, true);
+            },
         });
     }
-    ~ShellHost() override;
+    ~ShellHost();
+    static void EndShell();
 
-    // The main window, or null once its destruction has begun: hiding it then still
-    // sends events, but it is no longer a Form.
-    Form* Main() const { return FormOf(Window); }
-
-    QWidget* const Window;
-    TTaskTray* Tray;
+    Form* Main;
+    TTaskTray Tray;
     Timer Attach;
     // The window manager's frame is known only once the window is on screen; the first
     // activation places the window again with it.
     bool StartupPlacePending = true;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != Window) {
-            if (event->type() == QEvent::Show) KeepOffTaskbar(watched);
-            return false;
-        }
-        if (!Main()) return false;
-        switch (event->type()) {
-        case QEvent::WindowActivate: Ap_Active(); break;
-        case QEvent::WindowDeactivate: ShrinkToDisplays(); break;
-        // A new native window, should the toolkit make one, needs the taskbar hint again.
-        case QEvent::WinIdChange:
-        case QEvent::Resize:
-        case QEvent::WindowStateChange: Resize_Event(); break;
-        default: break;
-        }
-        return false;
-    }
 };
 
 ShellHost* host = nullptr;
 
-Form* LiveMain() { return host ? host->Main() : nullptr; }
+Form* LiveMain() { return host ? host->Main : nullptr; }
 
 ShellHost::~ShellHost() {
+    SetApplicationEvents({});
+    Main->SetWatcher(nullptr);
     if (host != this) return;
     host = nullptr;
     SetWindowCommands(nullptr);
 }
+
+// The main window goes: the shell goes with it.
+void ShellHost::EndShell() { delete host; }
 
 void PlaceAtStartup(Form& main) {
     const int frameWidth = (main.Width() - main.ClientWidth()) / 2;
@@ -105,14 +82,14 @@ void PlaceAtStartup(Form& main) {
     main.SetPosition(at.Left, at.Top);
 }
 
-bool TrayUsable() { return host && host->Tray->Registered(); }
+bool TrayUsable() { return host && host->Tray.Registered(); }
 
 // Minimised with a taskbar entry. The window is withdrawn and mapped again minimised,
 // because some panels look at a window's taskbar state only when it appears.
 void MinimiseToTaskbar(Form& main) {
-    Widget(main)->hide();
-    Os().SetSkipTaskbar(Widget(main), false);
-    Widget(main)->showMinimized();
+    main.Hide();
+    Os().SetSkipTaskbar(main.Handle(), false);
+    main.ShowMinimized();
 }
 
 // A calculator that the notification area can no longer bring back is put where the
@@ -120,7 +97,7 @@ void MinimiseToTaskbar(Form& main) {
 void TrayAvailabilityChanged() {
     Form* main = LiveMain();
     if (!main) return;
-    if (!TrayUsable() && (HiddenStart == 1 || Widget(*main)->isMinimized())) {
+    if (!TrayUsable() && (HiddenStart == 1 || main->Minimized())) {
         HiddenStart = 0;
         MinimiseToTaskbar(*main);
         return;
@@ -144,8 +121,8 @@ void StartShell(Form& main, std::span<const std::string> args) {
     SetWindowCommands(&ShellCommands());
     const unsigned options = ParseStartOptions(args);
 
-    QApplication::setWindowIcon(ApplicationIcon());
-    TTaskTray& tray = *host->Tray;
+    SetApplicationIcon(ApplicationIcon());
+    TTaskTray& tray = host->Tray;
     tray.SetIcon(TrayIcon());
     tray.SetTips("Abacone");
     tray.OnMouseDown = [](TTaskTray*, TTaskTray::TMouseButton, unsigned, int, int) {
@@ -158,13 +135,13 @@ void StartShell(Form& main, std::span<const std::string> args) {
         SetMenuMark("MTop", false);
         main.SetStayOnTop(false);
     }
-    Os().SetSkipTaskbar(Widget(main), true);
+    Os().SetSkipTaskbar(main.Handle(), true);
     PlaceAtStartup(main);
     // Without a notification area a hidden start could never be undone.
     if ((options & HideOption) && tray.Registered())
         HiddenStart = 1;
     else
-        Os().BringToFront(Widget(main));
+        Os().BringToFront(main.Handle());
     if (!(options & KeepPriorityOption)) Os().LowerPriority();
 }
 
@@ -183,12 +160,11 @@ void Ap_Active() {
         const WindowPoint at =
             BinaryWindowActivatedPlace(CurrentMainMetrics(), BinaryWindowHeight, ScreenHeight());
         binary->SetPosition(at.Left, at.Top);
-        Widget(*binary)->raise();
-        Widget(*binary)->activateWindow();
+        binary->Activate();
     }
     // While one of the program's own modal windows is up, the main window keeps to its
     // display lines, however the program was activated.
-    if (QWidget* modal = ActiveModalWindow(); modal && modal != Widget(*main)) ShrinkToDisplays();
+    if (ModalWindowOver(*main)) ShrinkToDisplays();
 }
 
 void Ap_DeActive() {
@@ -204,34 +180,34 @@ void Ap_DeActive() {
 
 void ShrinkToDisplays() {
     // Not while minimised: a window manager may take the resize as a reason to restore it.
-    if (Form* main = LiveMain(); main && !Widget(*main)->isMinimized()) main->SetClientHeight(DisplayLinesHeight);
+    if (Form* main = LiveMain(); main && !main->Minimized()) main->SetClientHeight(DisplayLinesHeight);
 }
 
 void Reframe(const std::function<void(Form&)>& change) {
     Form* main = LiveMain();
     if (!main) return;
     // A window manager may pass the activation around while it reframes the window.
-    const bool inUse = Widget(*main)->isActiveWindow();
+    const bool inUse = main->Active();
     change(*main);
     Resize_Event();
     if (!inUse) return;
-    Widget(*main)->activateWindow();
+    main->Activate();
     Ap_Active();
 }
 
 void Resize_Event() {
     Form* main = LiveMain();
     if (!main) return;
-    Os().SetSkipTaskbar(Widget(*main), !(Widget(*main)->isMinimized() && !TrayUsable()));
+    Os().SetSkipTaskbar(main->Handle(), !(main->Minimized() && !TrayUsable()));
 }
 
 void TaskTray1MouseDown() {
     Form* main = LiveMain();
     if (!main) return;
     HiddenStart = 0;
-    Os().SetSkipTaskbar(Widget(*main), true);
-    Widget(*main)->showNormal();
-    Os().BringToFront(Widget(*main));
+    Os().SetSkipTaskbar(main->Handle(), true);
+    main->ShowNormal();
+    Os().BringToFront(main->Handle());
 }
 
 void KQ1Click() {
@@ -241,7 +217,7 @@ void KQ1Click() {
         MinimiseToTaskbar(*main);
         return;
     }
-    Widget(*main)->showMinimized();
+    main->ShowMinimized();
     Resize_Event();
 }
 
@@ -259,7 +235,7 @@ void SetMenuMark(const char* name, bool on) {
 }
 
 Form* ShellMainForm() { return LiveMain(); }
-TTaskTray* TaskTray1() { return host ? host->Tray : nullptr; }
+TTaskTray* TaskTray1() { return host ? &host->Tray : nullptr; }
 Timer* Timer1() { return host ? &host->Attach : nullptr; }
 
 }  // namespace abacone

@@ -1,25 +1,19 @@
 // Program entry: the application, the main window and the message loop.
-#include <QApplication>
-
 #include "platform/application.h"
 #include "platform/program_entry.h"
-#include "platform/qt/qt_services.h"
 #include "shell/instance_hook.h"
 #include "shell/lifecycle.h"
 #include "ui/main/form1.h"
 #include "ui/valuedialog/iform.h"
 
 int main(int argc, char* argv[]) {
-    abacone::UsePreferredPlatform();
     return abacone::RunProgram(argc, argv, [] {
         // A second start brings the running calculator forward and ends here.
         if (abacone::SummonedOtherInstance()) return;
         abacone::SetApplicationTitle("Abacone");
-        QGuiApplication::setDesktopFileName("abacone");  // abacone.desktop: panels find name and icon
-        abacone::QtClipboard clipboard;
-        abacone::QtMessageBox messages;
-        abacone::SetClipboard(&clipboard);
-        abacone::SetMessages(&messages);
+        abacone::SetDesktopEntryName("abacone");  // abacone.desktop: panels find name and icon
+        abacone::SetClipboard(&abacone::SystemClipboard());
+        abacone::SetMessages(&abacone::SystemMessages());
         // The services are process-wide; none may point at these once they are gone,
         // also when an error ends the steps early.
         struct Unset {
@@ -39,6 +33,6 @@ int main(int argc, char* argv[]) {
 
         abacone::ServeLaterStarts();
         // StartShell has shown the window, unless it was started hidden.
-        QApplication::exec();
+        abacone::RunMessageLoop();
     });
 }

@@ -3,14 +3,16 @@
 // taskbar button, idle priority, the window manager's move, and notice when a
 // notification area appears or goes. One implementation per system (X11, Win32) and a
 // do-nothing fallback (Wayland, offscreen) that leaves windows where they are. Tests
-// install their own with SetOs.
+// install their own with SetOs. The implementations for the Qt window layer live with it
+// (platform/qt/), since they ride on its connection to the window system.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 
-class QWidget;
+#include "platform/window_types.h"
+
 
 namespace abacone {
 
@@ -35,16 +37,16 @@ public:
     virtual std::optional<ScreenRect> FrameRect(NativeWindow window) = 0;
     virtual bool IsIconic(NativeWindow window) = 0;
     // Shown, on top and active: the start-up pull to the front.
-    virtual void BringToFront(QWidget* window) = 0;
+    virtual void BringToFront(TopWindow* window) = 0;
     // On top of `other` (the foreground window) while `other` keeps the activation.
-    virtual void RaiseAbove(QWidget* window, NativeWindow other) = 0;
+    virtual void RaiseAbove(TopWindow* window, NativeWindow other) = 0;
     // No taskbar button while `skip`. Applies to hidden windows too, when next shown.
-    virtual void SetSkipTaskbar(QWidget* window, bool skip) = 0;
+    virtual void SetSkipTaskbar(TopWindow* window, bool skip) = 0;
     // Idle process and thread priority: the calculator runs when nothing else wants to.
     virtual void LowerPriority() = 0;
     // Hands the window to the window manager's move while the left button is held down;
     // false (and nothing happens) without that real press.
-    virtual bool StartMove(QWidget* window) = 0;
+    virtual bool StartMove(TopWindow* window) = 0;
     // `changed` runs on the GUI thread, after the event that caused it, whenever a
     // notification area appears, restarts or goes away. An empty function stops it.
     virtual void WatchTrayHost(std::function<void()> changed) = 0;
@@ -60,11 +62,11 @@ public:
     NativeWindow ForegroundWindow() override { return 0; }
     std::optional<ScreenRect> FrameRect(NativeWindow) override { return std::nullopt; }
     bool IsIconic(NativeWindow) override { return false; }
-    void BringToFront(QWidget* window) override;
-    void RaiseAbove(QWidget*, NativeWindow) override {}
-    void SetSkipTaskbar(QWidget*, bool) override {}
+    void BringToFront(TopWindow* window) override;
+    void RaiseAbove(TopWindow*, NativeWindow) override {}
+    void SetSkipTaskbar(TopWindow*, bool) override {}
     void LowerPriority() override;
-    bool StartMove(QWidget* window) override;
+    bool StartMove(TopWindow* window) override;
     void WatchTrayHost(std::function<void()>) override {}
 };
 

@@ -41,6 +41,8 @@ Form::Impl::~Impl() {
 Form::Form(BorderStyle border, bool stayOnTop) : impl_(std::make_unique<Impl>(*this, border, stayOnTop)) {}
 
 Form::~Form() {
+    // Told before anything goes; the watcher may end what it owns.
+    if (auto watcher = std::exchange(impl_->watcher, nullptr)) watcher(WindowEvent::Destroyed);
     if (MainForm() == this) SetMainForm(nullptr);
 }
 
@@ -120,7 +122,21 @@ void Form::SetName(std::string_view name) { impl_->setObjectName(ToQString(name)
 void Form::SetHint(std::string_view text) { impl_->setToolTip(ToQString(text)); }
 
 void Form::Show() { impl_->show(); }
+void Form::Hide() { impl_->hide(); }
 bool Form::Visible() const { return impl_->isVisible(); }
+bool Form::Minimized() const { return impl_->isMinimized(); }
+void Form::ShowMinimized() { impl_->showMinimized(); }
+void Form::ShowNormal() { impl_->showNormal(); }
+bool Form::Active() const { return impl_->isActiveWindow(); }
+
+void Form::Activate() {
+    impl_->raise();
+    impl_->activateWindow();
+}
+
+TopWindow* Form::Handle() const { return ToTop(impl_.get()); }
+
+void Form::SetWatcher(std::function<void(WindowEvent)> watcher) { impl_->watcher = std::move(watcher); }
 
 void Form::ShowModal() {
     Impl& w = *impl_;
@@ -237,7 +253,22 @@ bool Form::Impl::HandleKeyEvent(QKeyEvent* event) {
 
 bool Form::Impl::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress && HandleKeyEvent(static_cast<QKeyEvent*>(event))) return true;
-    if (event->type() == QEvent::WindowActivate) face.Activated();
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        if (watcher) watcher(WindowEvent::Activated);
+        face.Activated();
+        break;
+    case QEvent::WindowDeactivate:
+        if (watcher) watcher(WindowEvent::Deactivated);
+        break;
+    // A new native window, should the toolkit make one, is a change of state too.
+    case QEvent::WinIdChange:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        if (watcher) watcher(WindowEvent::StateChanged);
+        break;
+    default: break;
+    }
     return QWidget::event(event);
 }
 

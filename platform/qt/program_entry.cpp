@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/application.h"
+#include "platform/qt/platform_choice.h"
 
 namespace abacone {
 
@@ -29,7 +30,10 @@ int RunProgram(int& argc, char** argv, const std::function<void()>& steps, const
     std::optional<QApplication> app;
     std::string problem;
     try {
-        if (!QCoreApplication::instance()) app.emplace(argc, argv);
+        if (!QCoreApplication::instance()) {
+            UsePreferredPlatform();
+            app.emplace(argc, argv);
+        }
         // The style caches the images of its buttons per palette, and each opening of a
         // window gets new palettes: with the default 10 MB the cache grows for hours of
         // use. The few windows here need far less than 1 MB of it at any time.

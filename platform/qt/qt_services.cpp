@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 
+#include "platform/application.h"
 #include "platform/qt/modal_input.h"
 
 namespace abacone {
@@ -33,5 +34,15 @@ std::optional<std::string> QtClipboard::Text() {
 }
 
 void QtClipboard::SetText(std::string_view text) { QGuiApplication::clipboard()->setText(FromUtf8(text)); }
+
+ClipboardService& SystemClipboard() {
+    static QtClipboard clipboard;
+    return clipboard;
+}
+
+MessageService& SystemMessages() {
+    static QtMessageBox messages;
+    return messages;
+}
 
 }  // namespace abacone

@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 #include <QFont>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPoint>
 #include <QPointer>
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -34,6 +36,9 @@ inline QPoint ToQPoint(Point p) { return {p.X, p.Y}; }
 inline Point FromQPoint(QPoint p) { return {p.x(), p.y()}; }
 MouseButton FromQtButton(Qt::MouseButton button);
 Qt::Alignment ToQtAlignment(Align align);
+
+// An icon with a picture for each of the sizes.
+QIcon IconFromXpm(std::span<const Xpm> sizes);
 
 // Pixel sizes only, so nothing scales with the screen's resolution.
 QFont MakeFont(const FontSpec& spec);
@@ -75,6 +80,7 @@ struct Form::Impl final : QWidget, KeyWindow {
     // The native popup menu, built on first opening; entries by their item's index.
     QMenu* builtMenu = nullptr;
     std::vector<std::pair<std::size_t, QAction*>> actions;
+    std::function<void(WindowEvent)> watcher;
 
 protected:
     bool event(QEvent* event) override;
@@ -130,6 +136,10 @@ struct Button::Impl final : QPushButton {
     explicit Impl(QWidget* parent);
     Button face{*this};
 };
+
+// A top-level widget as the operating-system services take it, and back.
+inline TopWindow* ToTop(QWidget* window) { return reinterpret_cast<TopWindow*>(window); }
+inline QWidget* FromTop(TopWindow* window) { return reinterpret_cast<QWidget*>(window); }
 
 // The widgets behind the neutral objects, and back.
 inline QWidget* Widget(const Form& form) { return &form.Native(); }

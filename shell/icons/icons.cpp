@@ -1,18 +1,14 @@
 #include "shell/icons/icons.h"
 
-#include <QPixmap>
-
 #include "shell/icons/icon_art.h"
 
 namespace abacone {
 
-QIcon ApplicationIcon() {
-    QIcon icon;
-    icon.addPixmap(QPixmap(Application32));
-    icon.addPixmap(QPixmap(Application16));
-    return icon;
+std::span<const Xpm> ApplicationIcon() {
+    static const Xpm sizes[] = {Application32, Application16};
+    return sizes;
 }
 
-QIcon TrayIcon() { return QIcon(QPixmap(Tray16)); }
+Xpm TrayIcon() { return Tray16; }
 
 }  // namespace abacone

@@ -1,12 +1,9 @@
 #include "shell/tasktray/tasktray.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QMouseEvent>
-#include <QSystemTrayIcon>
 #include <algorithm>
 #include <exception>
 
+#include "platform/application.h"
 #include "platform/os/os_services.h"
 #include "platform/services/services.h"
 
@@ -25,10 +22,10 @@ void Guarded(F&& f) {
     try {
         f();
     } catch (const std::exception& e) {
-        Messages().Show(QApplication::applicationName().toStdString(), e.what(),
+        Messages().Show(ApplicationTitle(), e.what(),
                         MessageIcon::Exclamation);
     } catch (...) {
-        Messages().Show(QApplication::applicationName().toStdString(), "Unknown error",
+        Messages().Show(ApplicationTitle(), "Unknown error",
                         MessageIcon::Exclamation);
     }
 }
@@ -41,16 +38,6 @@ TTaskTray::TMouseButton ButtonOf(unsigned notification) {
     }
 }
 
-// Base notification of a mouse button; the down, up and double-click codes follow it.
-unsigned ButtonBase(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton: return TTaskTray::LeftDown;
-    case Qt::RightButton: return TTaskTray::RightDown;
-    case Qt::MiddleButton: return TTaskTray::MiddleDown;
-    default: return 0;
-    }
-}
-
 }  // namespace
 
 std::string_view CutAtCharacter(std::string_view text, std::size_t limit) {
@@ -60,23 +47,8 @@ std::string_view CutAtCharacter(std::string_view text, std::size_t limit) {
     return text.substr(0, n);
 }
 
-TTaskTray::TTaskTray(QObject* owner) : QObject(owner), NotifyWindow(new QSystemTrayIcon(this)) {
-    connect(NotifyWindow, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                // Where the icon is a widget of ours its own mouse events are read instead.
-                if (sawIconWidget_) return;
-                switch (reason) {
-                case QSystemTrayIcon::Trigger: TrayWndProc(LeftDown); TrayWndProc(LeftUp); break;
-                case QSystemTrayIcon::Context: TrayWndProc(RightDown); TrayWndProc(RightUp); break;
-                case QSystemTrayIcon::MiddleClick:
-                    TrayWndProc(MiddleDown);
-                    TrayWndProc(MiddleUp);
-                    break;
-                case QSystemTrayIcon::DoubleClick: TrayWndProc(LeftDblClk); break;
-                default: break;
-                }
-            });
-    if (qApp) qApp->installEventFilter(this);
+TTaskTray::TTaskTray() : NotifyWindow(std::make_unique<NotifyIcon>()) {
+    NotifyWindow->OnMessage = [this](unsigned message) { TrayWndProc(message); };
 }
 
 TTaskTray::~TTaskTray() {
@@ -84,7 +56,7 @@ TTaskTray::~TTaskTray() {
     if (watching_) Os().WatchTrayHost({});
 }
 
-void TTaskTray::SetIcon(const QIcon& icon) {
+void TTaskTray::SetIcon(Xpm icon) {
     icon_ = icon;
     if (!registered_) return;
     FillIcon();
@@ -121,11 +93,11 @@ void TTaskTray::AddIcon() {
 void TTaskTray::DeleteIcon() { ShellNotify(TrayAction::Delete); }
 
 void TTaskTray::TrayWndProc(unsigned notification) {
-    const QPoint at = QCursor::pos();
+    const Point at = CursorPos();
     switch (notification) {
-    case MouseMove: DoMouseMove(at.x(), at.y()); break;
-    case LeftDown: case RightDown: case MiddleDown: DoMouseDown(notification, at.x(), at.y()); break;
-    case LeftUp: case RightUp: case MiddleUp: DoMouseUp(notification, at.x(), at.y()); break;
+    case MouseMove: DoMouseMove(at.X, at.Y); break;
+    case LeftDown: case RightDown: case MiddleDown: DoMouseDown(notification, at.X, at.Y); break;
+    case LeftUp: case RightUp: case MiddleUp: DoMouseUp(notification, at.X, at.Y); break;
     case LeftDblClk: case RightDblClk: case MiddleDblClk: DoDblClick(); break;
     default: break;
     }
@@ -148,42 +120,16 @@ void TTaskTray::DoMouseUp(unsigned notification, int x, int y) {
 }
 
 bool TTaskTray::ShellNotify(TrayAction action) {
-    if (!NotifyWindow) return false;
-    const QIcon shown = iconData_.ApplicationIcon ? QApplication::windowIcon() : icon_;
     switch (action) {
     case TrayAction::Add:
-        NotifyWindow->setIcon(shown);
-        NotifyWindow->setToolTip(QString::fromUtf8(iconData_.Tip));
-        // Shown even without a notification area: Qt docks it when one appears.
-        NotifyWindow->show();
-        return QSystemTrayIcon::isSystemTrayAvailable();
+        NotifyWindow->SetPicture(iconData_.ApplicationIcon ? nullptr : icon_);
+        NotifyWindow->SetTip(iconData_.Tip);
+        return NotifyWindow->Show();
     case TrayAction::Modify:
-        NotifyWindow->setIcon(shown);
-        NotifyWindow->setToolTip(QString::fromUtf8(iconData_.Tip));
+        NotifyWindow->SetPicture(iconData_.ApplicationIcon ? nullptr : icon_);
+        NotifyWindow->SetTip(iconData_.Tip);
         return true;
-    case TrayAction::Delete:
-        NotifyWindow->hide();
-        return true;
-    }
-    return false;
-}
-
-bool TTaskTray::eventFilter(QObject* watched, QEvent* event) {
-    unsigned offset = 0;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: offset = 0; break;
-    case QEvent::MouseButtonRelease: offset = 1; break;
-    case QEvent::MouseButtonDblClick: offset = 2; break;
-    case QEvent::MouseMove: offset = 3; break;
-    default: return false;
-    }
-    // The X11 notification-area icon is a private widget class of Qt's.
-    if (!watched->isWidgetType() || !watched->inherits("QSystemTrayIconSys")) return false;
-    sawIconWidget_ = true;
-    if (offset == 3) {
-        TrayWndProc(MouseMove);
-    } else if (const unsigned base = ButtonBase(static_cast<QMouseEvent*>(event)->button())) {
-        TrayWndProc(base + offset * (LeftUp - LeftDown));
+    case TrayAction::Delete: NotifyWindow->Hide(); return true;
     }
     return false;
 }
@@ -194,11 +140,11 @@ void TTaskTray::FillTip() {
     std::copy(tip.begin(), tip.end(), iconData_.Tip);
 }
 
-void TTaskTray::FillIcon() { iconData_.ApplicationIcon = icon_.isNull(); }
+void TTaskTray::FillIcon() { iconData_.ApplicationIcon = icon_ == nullptr; }
 
 void TTaskTray::TrayHostChanged() {
-    // Qt's icon docks again by itself when a notification area appears or restarts; the
-    // add below only shows it if it was not shown and tells whether an area is there now.
+    // The icon may dock again by itself when a notification area appears or restarts;
+    // the add below shows it if it was not shown and tells whether an area is there now.
     registered_ = false;
     if (loaded_) AddIcon();
     if (OnAvailabilityChanged) Guarded([&] { OnAvailabilityChanged(this); });

@@ -4,21 +4,18 @@
 // appears later or restarts, the icon is added again.
 #pragma once
 
-#include <QIcon>
-#include <QObject>
-#include <QPointer>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
-class QSystemTrayIcon;
+#include "platform/notify_icon.h"
+#include "platform/window_types.h"
 
 namespace abacone {
 
-class TTaskTray : public QObject {
-    Q_OBJECT
-
+class TTaskTray {
 public:
     enum class TMouseButton { Left, Right, Middle };
     using TShiftState = unsigned;  // always empty: the notification carries no modifiers
@@ -32,27 +29,29 @@ public:
         std::uint32_t ID = 0;
         std::uint32_t Flags = 0;            // message, icon and tip: 7 once added
         std::uint32_t CallbackMessage = 0;  // 0x401 once added
-        bool ApplicationIcon = false;       // Icon is empty: the application's icon is shown
+        bool ApplicationIcon = false;       // no Icon: the application's icon is shown
         char Tip[64] = {};                  // Tips cut to 63 bytes, zero-filled
     };
 
     // Notifications as the notification area reports them, by mouse message number.
     enum Notification : unsigned {
-        MouseMove = 0x200,
-        LeftDown = 0x201, LeftUp = 0x202, LeftDblClk = 0x203,
-        RightDown = 0x204, RightUp = 0x205, RightDblClk = 0x206,
-        MiddleDown = 0x207, MiddleUp = 0x208, MiddleDblClk = 0x209,
+        MouseMove = tray::MouseMove,
+        LeftDown = tray::LeftDown, LeftUp = tray::LeftUp, LeftDblClk = tray::LeftDblClk,
+        RightDown = tray::RightDown, RightUp = tray::RightUp, RightDblClk = tray::RightDblClk,
+        MiddleDown = tray::MiddleDown, MiddleUp = tray::MiddleUp, MiddleDblClk = tray::MiddleDblClk,
     };
 
     enum class TrayAction { Add, Modify, Delete };
 
-    explicit TTaskTray(QObject* owner = nullptr);
-    ~TTaskTray() override;
+    TTaskTray();
+    virtual ~TTaskTray();
+    TTaskTray(const TTaskTray&) = delete;
+    TTaskTray& operator=(const TTaskTray&) = delete;
 
     bool Registered() const { return registered_; }
     const TIconData& IconData() const { return iconData_; }
-    const QIcon& Icon() const { return icon_; }
-    void SetIcon(const QIcon& icon);
+    Xpm Icon() const { return icon_; }
+    void SetIcon(Xpm icon);  // null: the application's icon
     const std::string& Tips() const { return tips_; }
     void SetTips(std::string_view text);
 
@@ -78,7 +77,6 @@ protected:
     virtual void DoMouseUp(unsigned notification, int x, int y);
     // The one call into the notification area; true when it took the request.
     virtual bool ShellNotify(TrayAction action);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FillTip();
@@ -87,12 +85,11 @@ private:
 
     bool registered_ = false;
     TIconData iconData_;
-    QIcon icon_;
+    Xpm icon_ = nullptr;
     std::string tips_;
-    QPointer<QSystemTrayIcon> NotifyWindow;
+    std::unique_ptr<NotifyIcon> NotifyWindow;
     bool loaded_ = false;
     bool watching_ = false;
-    bool sawIconWidget_ = false;  // the X11 icon is a widget whose mouse events we read
 };
 
 // The longest prefix of `text` of at most `limit` bytes that does not split a UTF-8

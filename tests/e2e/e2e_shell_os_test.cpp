@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/os/os_services.h"
+#include "platform/qt/qt_window.h"
 #include "shell/icons/icons.h"
 #include "shell/tasktray/tasktray.h"
 #include "tests/e2e/e2e_shell_session.h"
@@ -51,14 +52,14 @@ TEST(X11Services, SkipTaskbarHoldsBeforeAndAfterMapping) {
     QWidget w;
     w.setWindowTitle("skip");
     w.resize(120, 60);
-    Os().SetSkipTaskbar(&w, true);
+    Os().SetSkipTaskbar(ToTop(&w), true);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_TRUE(QTest::qWaitFor([&] { return HasSkipTaskbar(w); }, 5000)) << NetWmState(w);
 
-    Os().SetSkipTaskbar(&w, false);
+    Os().SetSkipTaskbar(ToTop(&w), false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !HasSkipTaskbar(w); }, 5000)) << NetWmState(w);
-    Os().SetSkipTaskbar(&w, true);
+    Os().SetSkipTaskbar(ToTop(&w), true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return HasSkipTaskbar(w); }, 5000)) << NetWmState(w);
 }
 
@@ -109,7 +110,7 @@ TEST(X11Services, RaiseAboveLeavesTheActivationWhereItIs) {
         const auto o = list.find(Hex(otherId) + ",");
         return c != std::string::npos && o != std::string::npos && c > o;
     };
-    Os().RaiseAbove(calculator.get(), otherId);
+    Os().RaiseAbove(ToTop(calculator.get()), otherId);
     EXPECT_TRUE(QTest::qWaitFor(above, 5000)) << stacking();
     EXPECT_EQ(Os().ForegroundWindow(), otherId);
 }
@@ -118,7 +119,7 @@ TEST(X11Services, NoMoveWithoutAPress) {
     REQUIRE_SESSION();
     auto w = ShownWindow("still", QRect(300, 300, 100, 50));
     const QPoint before = w->frameGeometry().topLeft();
-    EXPECT_FALSE(Os().StartMove(w.get()));
+    EXPECT_FALSE(Os().StartMove(ToTop(w.get())));
     QTest::qWait(100);
     EXPECT_EQ(w->frameGeometry().topLeft(), before);
 }

@@ -16,7 +16,10 @@ tree() {
   for spec in "$@"; do
     file=${spec%%=*} inc=${spec#*=}
     mkdir -p "$dir/$(dirname "$file")"
-    echo "#include \"$inc\"" >>"$dir/$file"
+    case $inc in
+    '<'*) echo "#include $inc" >>"$dir/$file" ;;
+    *) echo "#include \"$inc\"" >>"$dir/$file" ;;
+    esac
   done
   git -C "$dir" init -q && git -C "$dir" add -A
 }
@@ -45,6 +48,13 @@ tree nested 'ui/geo:\nui/main: ui/geo\n' ui/main/m.cpp=ui/geo/g.h ui/geo/g.h=ui/
 expect fail nested 'ui/geo may not include ui/main/m.h'
 tree cycle 'a: b\nb: a\nc: a\n' c/c.cpp=a/a.h a/a.h=b/b.h b/b.h=a/a.h
 expect pass cycle
+layer='platform:\nplatform/qt: platform\nplatform/os:\nui: platform\ntests/ui: ui\n'
+tree toolkit "$layer" 'platform/qt/f.cpp=<QWidget>' 'platform/os/w.cpp=<windows.h>' 'tests/ui/t.cpp=<QTest>'
+expect pass toolkit
+tree toolkit_above "$layer" 'ui/w.cpp=<QPoint>'
+expect fail toolkit_above 'ui/w.cpp: <QPoint> only in the window layer'
+tree windows_above "$layer" 'platform/f.cpp=<windows.h>'
+expect fail windows_above 'platform/f.cpp: <windows.h>'
 
 [ $failures -eq 0 ] && echo "check-dependencies: all cases passed"
 exit $((failures > 0))

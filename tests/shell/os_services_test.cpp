@@ -1,4 +1,5 @@
 #include "platform/os/os_services.h"
+#include "platform/qt/qt_window.h"
 
 #include <gtest/gtest.h>
 #include <sched.h>
@@ -53,12 +54,12 @@ TEST(Fallback, NeverMovesWithoutAButtonPressAndSeesNoForeground) {
     QWidget w;
     w.show();
     OsServices& os = Os();
-    EXPECT_FALSE(os.StartMove(&w));
+    EXPECT_FALSE(os.StartMove(ToTop(&w)));
     EXPECT_EQ(os.ForegroundWindow(), 0u);
     EXPECT_FALSE(os.FrameRect(os.ForegroundWindow()).has_value());
     const QPoint before = w.pos();
-    os.RaiseAbove(&w, 0);
-    os.SetSkipTaskbar(&w, true);
+    os.RaiseAbove(ToTop(&w), 0);
+    os.SetSkipTaskbar(ToTop(&w), true);
     EXPECT_EQ(w.pos(), before);
 }
 

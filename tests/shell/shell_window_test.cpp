@@ -43,14 +43,14 @@ struct FakeOs final : OsServices {
     bool IsIconic(NativeWindow) override { return iconic; }
     // Shown without taking the activation, so the application stays inactive unless a
     // test activates a window itself.
-    void BringToFront(QWidget* w) override {
+    void BringToFront(TopWindow* w) override {
         ++fronts;
-        w->show();
+        FromTop(w)->show();
     }
-    void RaiseAbove(QWidget*, NativeWindow other) override { raisedAbove.push_back(other); }
-    void SetSkipTaskbar(QWidget*, bool skip) override { skips.push_back(skip); }
+    void RaiseAbove(TopWindow*, NativeWindow other) override { raisedAbove.push_back(other); }
+    void SetSkipTaskbar(TopWindow*, bool skip) override { skips.push_back(skip); }
     void LowerPriority() override { ++lowered; }
-    bool StartMove(QWidget*) override { return false; }
+    bool StartMove(TopWindow*) override { return false; }
     void WatchTrayHost(std::function<void()>) override {}
 };
 

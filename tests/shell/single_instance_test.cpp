@@ -18,7 +18,6 @@
 #include "platform/application.h"
 #include "platform/instance_channel.h"
 #include "platform/os/instance_lock.h"
-#include "shell/platform_choice.h"
 #include "shell/single_instance.h"
 
 namespace abacone {
@@ -39,29 +38,6 @@ TEST(InstanceEndpoint, NamesAreFileNamesPerUserAndDisplay) {
     for (const auto& c : cases) EXPECT_EQ(InstanceEndpointName(c.user, c.display), c.name) << c.display;
     EXPECT_NE(InstanceEndpointName(1000, ":0"), InstanceEndpointName(1001, ":0"));
     EXPECT_NE(InstanceEndpointName(1000, ":0"), InstanceEndpointName(1000, ":1"));
-}
-
-TEST(PlatformChoice, X11WheneverADisplayIsThereAndNothingWasAskedFor) {
-    struct Case {
-        const char* requested;
-        const char* display;
-        const char* chosen;
-    } cases[] = {
-        {nullptr, ":0", "xcb"}, {"", ":1", "xcb"},          {nullptr, nullptr, ""},
-        {nullptr, "", ""},      {"wayland", ":0", ""},      {"offscreen", nullptr, ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PreferredPlatform(c.requested, c.display), c.chosen)
-            << (c.requested ? c.requested : "-") << " " << (c.display ? c.display : "-");
-}
-
-TEST(PlatformChoice, OnlyWaylandIsToldAboutMissingFeatures) {
-    for (const char* quiet : {"xcb", "offscreen", "windows", ""}) EXPECT_EQ(SessionLimitsNotice(quiet), "") << quiet;
-    for (const char* told : {"wayland", "wayland-egl"}) {
-        const std::string line = SessionLimitsNotice(told);
-        EXPECT_NE(line.find("stay-on-top"), std::string::npos);
-        EXPECT_EQ(line.find('\n'), std::string::npos) << "one line";
-    }
 }
 
 // The locks go to a runtime folder of the test's own, removed at the end.

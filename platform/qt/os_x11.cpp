@@ -1,4 +1,5 @@
-#include "platform/os/os_x11.h"
+#include "platform/qt/os_x11.h"
+#include "platform/qt/qt_window.h"
 
 #include <xcb/xcb.h>
 
@@ -92,7 +93,8 @@ public:
         return std::find(states.begin(), states.end(), atoms_[NetWmStateHidden]) != states.end();
     }
 
-    void RaiseAbove(QWidget* window, NativeWindow other) override {
+    void RaiseAbove(TopWindow* top, NativeWindow other) override {
+        QWidget* const window = FromTop(top);
         // Asked as a pager would: window managers honour that without handing over
         // the activation. The calculator sits in the stay-on-top layer, so "top of
         // its layer" is above `other`.
@@ -101,7 +103,8 @@ public:
         xcb_flush(c_);
     }
 
-    void SetSkipTaskbar(QWidget* window, bool skip) override {
+    void SetSkipTaskbar(TopWindow* top, bool skip) override {
+        QWidget* const window = FromTop(top);
         const xcb_window_t w = Own(window);
         QWindow* handle = window->windowHandle();
         // A minimised window is still the window manager's; only a withdrawn one

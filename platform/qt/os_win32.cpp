@@ -1,4 +1,4 @@
-#include "platform/os/os_win32.h"
+#include "platform/qt/os_win32.h"
 
 #include <windows.h>
 
@@ -13,25 +13,29 @@
 namespace abacone {
 namespace {
 
-NativeWindow Own(QWidget* window) { return static_cast<NativeWindow>(window->winId()); }
+NativeWindow Own(TopWindow* top) { return static_cast<NativeWindow>(FromTop(top)->winId()); }
 
 class Win32Services final : public OsServices, private QAbstractNativeEventFilter {
 public:
     NativeWindow ForegroundWindow() override { return win32::ForegroundWindow(); }
     std::optional<ScreenRect> FrameRect(NativeWindow w) override { return win32::WindowRect(w); }
     bool IsIconic(NativeWindow w) override { return win32::IsIconicWindow(w); }
-    void BringToFront(QWidget* window) override {
+    void BringToFront(TopWindow* top) override {
+        QWidget* const window = FromTop(top);
         window->show();
         win32::PullToFront(Own(window));
     }
-    void RaiseAbove(QWidget* window, NativeWindow) override {
+    void RaiseAbove(TopWindow* top, NativeWindow) override {
+        QWidget* const window = FromTop(top);
         win32::RaiseWithoutActivating(Own(window));
     }
-    void SetSkipTaskbar(QWidget* window, bool skip) override {
+    void SetSkipTaskbar(TopWindow* top, bool skip) override {
+        QWidget* const window = FromTop(top);
         win32::SetTaskbarButton(Own(window), !skip);
     }
     void LowerPriority() override { win32::LowerPriority(); }
-    bool StartMove(QWidget* window) override {
+    bool StartMove(TopWindow* top) override {
+        QWidget* const window = FromTop(top);
         if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return false;
         win32::StartMove(Own(window));
         return true;

@@ -3,9 +3,9 @@
 #include <QGuiApplication>
 
 #ifdef _WIN32
-#include "platform/os/os_win32.h"
+#include "platform/qt/os_win32.h"
 #else
-#include "platform/os/os_x11.h"
+#include "platform/qt/os_x11.h"
 #endif
 
 namespace abacone {

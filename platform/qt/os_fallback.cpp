@@ -3,6 +3,7 @@
 #include <QWindow>
 
 #include "platform/os/os_services.h"
+#include "platform/qt/qt_window.h"
 #ifdef _WIN32
 #include "platform/os/win32_calls.h"
 #else
@@ -11,7 +12,8 @@
 
 namespace abacone {
 
-void FallbackOs::BringToFront(QWidget* window) {
+void FallbackOs::BringToFront(TopWindow* top) {
+    QWidget* const window = FromTop(top);
     window->show();
     window->raise();
     window->activateWindow();
@@ -25,7 +27,8 @@ void FallbackOs::LowerPriority() {
 #endif
 }
 
-bool FallbackOs::StartMove(QWidget* window) {
+bool FallbackOs::StartMove(TopWindow* top) {
+    QWidget* const window = FromTop(top);
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return false;
     QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();

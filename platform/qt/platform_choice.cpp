@@ -1,6 +1,5 @@
-#include "shell/platform_choice.h"
+#include "platform/qt/platform_choice.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,9 +26,5 @@ std::string SessionLimitsNotice(const std::string& platformName) {
            "(set DISPLAY to use XWayland)";
 }
 
-void ReportSessionLimits() {
-    const std::string notice = SessionLimitsNotice(QGuiApplication::platformName().toStdString());
-    if (!notice.empty()) std::fprintf(stderr, "%s\n", notice.c_str());
-}
 
 }  // namespace abacone
