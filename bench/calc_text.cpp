@@ -42,7 +42,33 @@ void AppendNumber(std::string& out, Random& random) {
     }
 }
 
+// Up to seven integer digits, commas between the thousands.
+void AppendAmount(std::string& out, Random& random) {
+    const std::uint32_t digits = 1 + random.Below(7);
+    out += static_cast<char>('1' + random.Below(9));
+    for (std::uint32_t left = digits - 1; left > 0; --left) {
+        if (left % 3 == 0) out += ',';
+        out += static_cast<char>('0' + random.Below(10));
+    }
+    if (random.Below(4) == 0) {
+        out += '.';
+        out += static_cast<char>('0' + random.Below(10));
+        out += static_cast<char>('0' + random.Below(10));
+    }
+}
+
 }  // namespace
+
+std::string MakeColumnText(std::size_t lines, std::string_view lineBreak, std::uint32_t seed) {
+    Random random(seed);
+    std::string out;
+    out.reserve(lines * (12 + lineBreak.size()));
+    for (std::size_t i = 0; i < lines; ++i) {
+        AppendAmount(out, random);
+        out += lineBreak;
+    }
+    return out;
+}
 
 std::string MakeCalculationText(std::size_t bytes, std::uint32_t seed) {
     static constexpr char kOperators[] = "+-*/\\";

@@ -1,4 +1,5 @@
-// Throughput of the clipboard calculation over 1 MB of text without a line break.
+// Throughput of the clipboard calculation over 1 MB of text without a line break, and the
+// sum of a million-line column against the clipboard calculation of the same text.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -64,6 +65,55 @@ void BM_CalculateTextRefusedDigits(benchmark::State& state) {
     Report(state, DigitText());
 }
 BENCHMARK(BM_CalculateTextRefusedDigits)->Unit(benchmark::kMillisecond);
+
+constexpr std::size_t kColumnLines = 1'000'000;
+
+const std::string& ColumnText() {
+    static const std::string text = bench::MakeColumnText(kColumnLines);
+    return text;
+}
+
+// The same amounts as one calculation, "+" where the column has its line breaks.
+const std::string& ColumnAsOneSum() {
+    static const std::string text = [] {
+        std::string t = ColumnText();
+        std::replace(t.begin(), t.end(), '\n', '+');
+        t.back() = '=';
+        return t;
+    }();
+    return text;
+}
+
+// Through the clipboard, as the window's commands run it: the text is taken as a copy.
+template <void (*Command)()>
+void RunOnClipboard(benchmark::State& state, const std::string& text) {
+    MemoryClipboard clipboard;
+    clipboard.SetText(text);
+    SetClipboard(&clipboard);
+    for (auto _ : state) {
+        ResetEngine();
+        Command();
+        benchmark::DoNotOptimize(State.Accumulator);
+    }
+    if (State.ErrorLatched) state.SkipWithError("the text latched the error");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    state.counters["shown"] = static_cast<double>(ReadDecimal(Label1Text()));
+    SetClipboard(nullptr);
+}
+
+void PasteClearFirst() { CalculateFromClipboard(0); }
+
+void BM_SumColumn(benchmark::State& state) { RunOnClipboard<SumFromClipboard>(state, ColumnText()); }
+BENCHMARK(BM_SumColumn)->Unit(benchmark::kMillisecond);
+
+// Ctrl+V of the column: it ends at the first line break, so only the copy of the text and
+// one line are timed.
+void BM_PasteColumn(benchmark::State& state) { RunOnClipboard<PasteClearFirst>(state, ColumnText()); }
+BENCHMARK(BM_PasteColumn)->Unit(benchmark::kMillisecond);
+
+// Ctrl+V of the same amounts joined by "+": the same million additions in one calculation.
+void BM_PasteColumnAsOneSum(benchmark::State& state) { RunOnClipboard<PasteClearFirst>(state, ColumnAsOneSum()); }
+BENCHMARK(BM_PasteColumnAsOneSum)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

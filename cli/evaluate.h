@@ -17,4 +17,8 @@ struct Columns {
 // control character), as a clipboard text would.
 std::string EvaluateLine(std::string_view text, Columns columns);
 
+// The total of every line and tab-separated cell of text, as the calculator's sum of the
+// clipboard gives it from a cleared calculator, reported as EvaluateLine reports.
+std::string SumLines(std::string_view text, Columns columns);
+
 }  // namespace abacone::cli

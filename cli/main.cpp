@@ -47,6 +47,28 @@ int main(int argc, char** argv) {
     }
 
     const Columns columns{options.Hex, options.Bin};
+
+    if (options.Sum) {
+        // One total at the end, so the input is taken whole.
+        std::string text;
+        int readError = 0;
+        if (!options.Texts.empty()) {
+            for (std::string_view arg : options.Texts) {
+                text += arg;
+                text += '\n';
+            }
+        } else {
+            readError = ReadAll(0, [&](std::string_view chunk) {
+                text += chunk;
+                return true;
+            });
+        }
+        if (readError != 0) return Fail("read error", readError);
+        out = SumLines(text, columns);
+        out += '\n';
+        const int error = Flush(out);
+        return error == 0 ? 0 : Fail("write error", error);
+    }
     auto evaluate = [&](std::string_view text) {
         out += EvaluateLine(text, columns);
         out += '\n';

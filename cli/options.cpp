@@ -15,6 +15,8 @@ Options ParseOptions(int argc, const char* const* argv) {
             options.Hex = true;
         } else if (arg == "--bin") {
             options.Bin = true;
+        } else if (arg == "--sum") {
+            options.Sum = true;
         } else if (arg == "--help" || arg == "-h") {
             options.Help = true;
         } else if (arg.size() > 2 && arg.starts_with("--") &&

@@ -74,4 +74,12 @@ void CalculateFromClipboard(int continueFlag);  // 0: clear first, 1: continue
 // calls this); returns after the first control character or at the end of the text.
 void CalculateText(std::string_view text, int continueFlag);
 
+// The total of a copied column or table: the text is cut into lines (CR LF, LF or CR)
+// and cells (tabs); each cell holding a digit is calculated as CalculateText would from a
+// cleared calculator, and the results are added left to right. The total becomes the
+// finished result, "=" in the indicator; a cell ending in the error, or a total beyond
+// the range, makes it "Error". Without any digit in the text nothing changes.
+void SumText(std::string_view text);
+void SumFromClipboard();  // SumText over the clipboard's text
+
 }  // namespace abacone

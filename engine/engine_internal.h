@@ -42,4 +42,11 @@ void ForgetAccumulatorLength();
 
 inline bool OperandTyped() { return State.EntryLength != 0 || State.EntryZeroTyped; }
 
+// Beyond what a result may be: the error.
+bool OutOfRange(CalcValue v);
+
+// Makes r, the value of `a op b`, the finished result: the entry emptied, nothing
+// pending, shown as Calculate shows it.
+void ShowCalculated(CalcValue a, int op, CalcValue b, CalcValue r);
+
 }  // namespace abacone

@@ -27,6 +27,7 @@ void ForgetAccumulatorLength() { accumulatorLength = {}; }
 namespace {
 
 int FormattedLength(CalcValue v) {
+    if (v == 0) return 2;  // "+0": every calculation from a cleared calculator starts there
     if (accumulatorLength.Valid && accumulatorLength.Value == v) return accumulatorLength.Length;
     return FormatValueText(v).Length;
 }
@@ -39,6 +40,25 @@ void ShowNewResult(CalcValue v) {
 }
 
 }  // namespace
+
+bool OutOfRange(CalcValue v) { return v > RangeLimit || v < -RangeLimit; }
+
+void ShowCalculated(CalcValue a, int op, CalcValue b, CalcValue r) {
+    State.Accumulator = r;
+    EmptyEntry();
+
+    ValueText t = FormatValueText(r);
+    accumulatorLength = {true, r, t.Length};
+    if (op == OpAdd || op == OpSubtract) {
+        // A sum far longer than both operands is a short decimal that binary missed.
+        if (t.Length >= FormattedLength(a) + 5 && t.Length >= FormatValueText(b).Length + 5) {
+            t = FormatValueRoundedUpText(r);
+        }
+    }
+    ShowResult(t.View());
+    SetResultText(t.View());
+    State.PendingOperator = OpDone;
+}
 
 bool Calculate() {
     // The sign flag is cleared with the entry it describes: a failed calculation leaves
@@ -69,23 +89,9 @@ bool Calculate() {
     case OpAdd: r = a + b; break;
     default: r = b; break;  // nothing pending: the entry itself
     }
-    if (computed && (r > RangeLimit || r < -RangeLimit)) RaiseError();
+    if (computed && OutOfRange(r)) RaiseError();
     if (State.ErrorLatched) return false;
-
-    State.Accumulator = r;
-    EmptyEntry();
-
-    ValueText t = FormatValueText(r);
-    accumulatorLength = {true, r, t.Length};
-    if (op == OpAdd || op == OpSubtract) {
-        // A sum far longer than both operands is a short decimal that binary missed.
-        if (t.Length >= FormattedLength(a) + 5 && t.Length >= FormatValueText(b).Length + 5) {
-            t = FormatValueRoundedUpText(r);
-        }
-    }
-    ShowResult(t.View());
-    SetResultText(t.View());
-    State.PendingOperator = OpDone;
+    ShowCalculated(a, op, b, r);
     return true;
 }
 

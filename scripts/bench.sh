@@ -10,7 +10,7 @@ cmake --build build --target abacone-engine-bench make-calc-text abacone-calc --
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-echo "== engine: clipboard calculation of 1 MB without a line break"
+echo "== engine: clipboard calculation of 1 MB without a line break; sum of a million-line column"
 build/bench/abacone-engine-bench --benchmark_counters_tabular=true 2>&1 | grep -v -e '^\*\*\*WARNING' -e '^Load Average'
 
 echo "== abacone-calc on one 10 MB line"

@@ -75,6 +75,26 @@ TEST(CalcProcess, ArgumentsAndColumns) {
     }
 }
 
+TEST(CalcProcess, SumOfAllLinesAndCells) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        std::string expected;
+    } cases[] = {
+        {{"--sum"}, "1,200\n3,400\n560\n", "5160\n"},
+        {{"--sum"}, "品名\t金額\r\nりんご\t1,200\r\nみかん\t￥980\r\n", "2180\n"},
+        {{"--sum", "--hex"}, "0xFF\r1", "256\t100\n"},
+        {{"--sum"}, "5\n1/0\n7\n", "Error\n"},
+        {{"--sum"}, "", "0\n"},
+        {{"--sum", "1,200", "-200", "0b11"}, "", "1003\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = Calc(c.args, c.input);
+        EXPECT_EQ(r.Status, 0) << c.input;
+        EXPECT_EQ(r.Out, c.expected) << c.input;
+    }
+}
+
 TEST(CalcProcess, HelpAndUnknownOption) {
     const ProcessResult help = Calc({"--help"});
     EXPECT_EQ(help.Status, 0);

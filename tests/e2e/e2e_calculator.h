@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -76,6 +77,18 @@ protected:
     // its own blocks hands it on.
     void AskActivation(Window w) { session->Run({"xdotool", "windowactivate", std::to_string(w)}); }
     std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
+    // Puts text on the clipboard as another program does: xclip keeps serving the
+    // selection until another program takes it.
+    void ServeClipboard(const std::string& text) {
+        const std::string file = testing::TempDir() + "abacone-e2e-clipboard.txt";
+        {
+            std::ofstream out(file, std::ios::binary);
+            out << text;
+        }
+        session->Spawn({"xclip", "-selection", "clipboard", "-i", "-quiet", file});
+        ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
+        std::remove(file.c_str());  // read by now
+    }
     Window StartOtherProgram() {
         session->Spawn({"xmessage", "-geometry", "400x200+200+150", "Another program"});
         Window w = 0;

@@ -2,8 +2,6 @@
 // notification area, typing through the X server and reading the X clipboard.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -36,19 +34,21 @@ TEST_F(Calculator, PastedJapaneseTextIsCalculated) {
     const Window w = Main();
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
     // As a text editor would offer it: full-width digits and plus, the multiplication sign.
-    const std::string text = "１２＋３０×２";
-    const std::string file = testing::TempDir() + "abacone-e2e-paste.txt";
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << text;
-    }
-    // xclip keeps serving the selection until another program takes it.
-    session->Spawn({"xclip", "-selection", "clipboard", "-i", "-quiet", file});
-    ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
+    ASSERT_NO_FATAL_FAILURE(ServeClipboard("１２＋３０×２"));
     Key("ctrl+v");
     Key("ctrl+c");
     EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "84"; }, Settle)) << Clipboard();
-    std::remove(file.c_str());
+}
+
+TEST_F(Calculator, CopiedColumnIsAddedUp) {
+    Launch();
+    const Window w = Main();
+    ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
+    // Two columns as a spreadsheet copies them: a header row, tabs, CR LF line ends.
+    ASSERT_NO_FATAL_FAILURE(ServeClipboard("品名\t金額\r\nりんご\t1,200\r\nみかん\t￥980\r\n合計\t0x10\r\n"));
+    Key("ctrl+g");
+    Key("ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "2196"; }, Settle)) << Clipboard();
 }
 
 TEST_F(Calculator, KeysTypedRightAfterAShortcutReachTheWindowItOpens) {

@@ -73,6 +73,23 @@ INSTANTIATE_TEST_SUITE_P(Wide, Clipboard_, ::testing::Values(
     TextCase{"\x97" "3\xBC\x91", "3"},  // stray continuation bytes
     TextCase{"\xF0\x9F\x98\x80" "8", "8"}));  // a well-formed emoji, skipped whole
 
+// Hexadecimal and binary numbers where a number begins, read as the 32-bit pattern the
+// hexadecimal line shows; their letters are never commands.
+INSTANTIATE_TEST_SUITE_P(BaseNumbers, Clipboard_, ::testing::Values(
+    TextCase{"0x4D2", "1234"},
+    TextCase{"0xff+1", "256"},
+    TextCase{"0X1f", "31"},
+    TextCase{"0xFFFFFFFE", "-2"},
+    TextCase{"0b1010*3", "30"},
+    TextCase{"0B" + std::string(33, '1'), "-1"},  // the 33rd digit refused
+    TextCase{"0xCAFE", "51966"},
+    TextCase{"0x", "0"},
+    TextCase{"0x123456789", "305419896"},  // 0x12345678
+    TextCase{"5+0x10", "21"},
+    TextCase{"10x20", "1020"},
+    TextCase{"12 0x10", "12010"},  // a number is being typed: not where one begins
+    TextCase{"FF", "0"}));
+
 // A character cut off at the very end: the bytes present are skipped, nothing beyond
 // the text is read (the sanitizer build would catch a read past a heap copy's end).
 TEST_F(EngineTest, CharacterCutOffAtTheEndOfTheText) {
@@ -130,6 +147,57 @@ TEST_F(EngineTest, AtSignCopiesResultOrEntry) {
     CalculateText("3*12.5p@", 0);
     EXPECT_EQ(Clip(), "-12.5");
     EXPECT_EQ(Display.Label2, "=");
+}
+
+struct SumCase {
+    std::string text;
+    const char* display;
+};
+
+class Sum_ : public EngineTest, public ::testing::WithParamInterface<SumCase> {};
+
+TEST_P(Sum_, TotalOfTheCells) {
+    Press("77+3");  // each cell is calculated from a cleared calculator
+    clipboard.SetText(GetParam().text);
+    SumFromClipboard();
+    EXPECT_EQ(Label1Text(), GetParam().display) << GetParam().text;
+    EXPECT_EQ(Display.Label2, GetParam().display == std::string("Error") ? "E" : "=");
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, Sum_, ::testing::Values(
+    SumCase{"1,200\n3,400\n560\n", "5160"},
+    SumCase{"品名\t金額\nりんご\t1,200\nみかん\t￥980\n", "2180"},
+    SumCase{"1\r\n2\r\n3\r\n", "6"},
+    SumCase{"1\r2\r3", "6"},
+    SumCase{"1\t2\t-3\n4", "4"},
+    SumCase{"0.1\n0.2\n", "0.3"},
+    SumCase{"2*3\n4=\n", "10"},
+    SumCase{"0xFF\n１\n", "256"},
+    SumCase{"5\n1/0\n7\n", "Error"},
+    SumCase{"99999999999999\n1\n", "Error"}));
+
+TEST_F(EngineTest, SumWithoutADigitChangesNothing) {
+    for (const char* text : {"", "品名\t金額\n\r\n", "@p=C"}) {
+        Press("C5+3");
+        clipboard.SetText(text);
+        SumFromClipboard();
+        EXPECT_EQ(Entry(), "3") << text;
+        EXPECT_EQ(Display.Label2, "+") << text;
+        EXPECT_EQ(Clip(), text);
+    }
+    clipboard.Clear();
+    SumFromClipboard();
+    EXPECT_EQ(Entry(), "3");
+}
+
+TEST_F(EngineTest, TheTotalIsAResultToGoOnFrom) {
+    SumText("1,200\n3,400\n");
+    Press("+5=");
+    EXPECT_EQ(Label1Text(), "4605");
+    SumText("1/0");
+    EXPECT_EQ(Label1Text(), "Error");
+    SumText("1\n");  // refused in the error state
+    EXPECT_EQ(Label1Text(), "Error");
 }
 
 struct ScriptCase {

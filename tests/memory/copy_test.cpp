@@ -1,4 +1,9 @@
 #include "engine/copy.h"
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
 #include "memory/memory.h"
 #include "tests/engine/keys.h"
 
@@ -52,6 +57,31 @@ INSTANTIATE_TEST_SUITE_P(HexAndBinary, Copy_, ::testing::Values(
     CopyCase{"12.75", KH2Click, "0xC", "+C"},
     CopyCase{"5/0=", KH2Click, "0x0", "/C"},
     CopyCase{"5/0=", KB1Click, "0b0000", "/C"}));
+
+// Every copy of an integer in the 32-bit range, pasted with the clear-first command, shows
+// that integer again: decimal, hexadecimal and binary, of the result and of both memories.
+TEST_F(CopyTest, EveryCopyPastesBackToItsValue) {
+    std::vector<std::int64_t> values = {INT32_MIN, INT32_MIN + 1, -256, -1, 0, 1, 255, INT32_MAX - 1, INT32_MAX};
+    std::mt19937 random(21);
+    std::uniform_int_distribution<std::int64_t> any(INT32_MIN, INT32_MAX);
+    for (int i = 0; i < 2000; ++i) values.push_back(any(random));
+    void (*const copies[])() = {KC1Click,           KH2Click,       KB1Click,
+                                CopyMemory1Decimal, CopyMemory1Hex, CopyMemory1Binary,
+                                CopyMemory2Decimal, CopyMemory2Hex, CopyMemory2Binary};
+    for (const std::int64_t v : values) {
+        const std::string decimal = std::to_string(v);
+        ResetEngine();
+        Press(std::to_string(v < 0 ? -v : v) + (v < 0 ? "M=" : "="));
+        StoreMemory1();
+        StoreMemory2();
+        for (std::size_t c = 0; c < std::size(copies); ++c) {
+            copies[c]();
+            const std::string copied = Clip();
+            CalculateFromClipboard(0);
+            ASSERT_EQ(Label1Text(), decimal) << "copy " << c << " as " << copied;
+        }
+    }
+}
 
 TEST(CopyToClipboard, DropsOnePlusOnly) {
     MemoryClipboard clipboard;

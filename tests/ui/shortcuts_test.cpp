@@ -97,6 +97,10 @@ TEST_F(MainWindowTest, ShortcutsOfKeysOutsideTheCompactLayoutWork) {
     clipboard.SetText("2=");
     Press(Qt::Key_V, Shift | Ctrl, "v");  // goes on from the calculation in progress
     EXPECT_EQ(Shown(), "3");
+    clipboard.SetText("1,200\n3,400\n560\n");
+    Press(Qt::Key_G, Ctrl, "g");
+    EXPECT_EQ(Shown(), "5160");
+    EXPECT_EQ(Text("Label2"), "=");
 }
 
 TEST_F(MainWindowTest, CtrlEndClosesOnAFreshPressOnlyAndNeverClearsTheError) {

@@ -104,6 +104,7 @@ public:
     void KR2Click();
     void N10Click();
     void KD2Click();
+    void KG1Click();
     void ExtraClick();
     void Saijoh();
     void MCaptClick();

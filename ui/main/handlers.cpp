@@ -84,6 +84,7 @@ void TForm1::Kinchfeet1Click() { abacone::Kinchfeet1Click(); }
 void TForm1::Kfeetinch61Click() { abacone::Kfeetinch61Click(); }
 void TForm1::N10Click() { CalculateFromClipboard(0); }
 void TForm1::KD2Click() { CalculateFromClipboard(1); }
+void TForm1::KG1Click() { SumFromClipboard(); }
 
 void TForm1::K11Click() { Commands().MoveToBottomRight(); }
 void TForm1::K21Click() { Commands().MoveToBottomLeft(); }
