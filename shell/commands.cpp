@@ -5,7 +5,7 @@
 #include "platform/services/services.h"
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
-#include "shell/logic/placement.h"
+#include "ui/geometry/placement.h"
 #include "shell/logic/shell_state.h"
 
 namespace abacone {
@@ -14,16 +14,16 @@ namespace {
 void JumpTo(Jump jump) {
     Form* main = ShellMainForm();
     if (!main) return;
-    const WindowPoint at = JumpPlace(jump, main->Width(), main->Height(), {ScreenWidth(), ScreenHeight()});
-    main->SetPosition(at.Left, at.Top);
+    const Point at = JumpPlace(jump, main->Width(), main->Height(), {ScreenWidth(), ScreenHeight()});
+    main->SetPosition(at.X, at.Y);
 }
 
 void Nudge(NudgeDirection direction) {
     Form* main = ShellMainForm();
     if (!main) return;
-    const WindowPoint at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(),
+    const Point at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(),
                                        direction, ScreenWidth(), ScreenHeight());
-    main->SetPosition(at.Left, at.Top);
+    main->SetPosition(at.X, at.Y);
 }
 
 constexpr char AboutText[] =

@@ -75,8 +75,8 @@ TEST(X11Services, ForegroundWindowFrameAndIconicState) {
     const QRect client(w->mapToGlobal(QPoint(0, 0)), w->size());
     EXPECT_LE(frame->Left, client.left());
     EXPECT_LT(frame->Top, client.top()) << "the window manager's title bar is included";
-    EXPECT_GE(frame->Right, client.left() + client.width());
-    EXPECT_GE(frame->Bottom, client.top() + client.height());
+    EXPECT_GE(frame->Right(), client.left() + client.width());
+    EXPECT_GE(frame->Bottom(), client.top() + client.height());
     EXPECT_EQ(frame->Left, w->frameGeometry().left());
     EXPECT_EQ(frame->Top, w->frameGeometry().top());
     EXPECT_FALSE(Os().FrameRect(0).has_value());

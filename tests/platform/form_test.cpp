@@ -243,15 +243,15 @@ TEST(FormWindow, ModalRunHandsTheActivationBack) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(Widget(owner)));
 }
 
-TEST(FormWindow, PlacedOverTheOwnersClientRow) {
-    TestForm owner, dialog;
-    owner.SetClientSize(173, 76);
-    owner.SetPosition(100, 50);
-    owner.Show();
-    PlaceOverClientRow(dialog, owner, 16);
-    const int border = (owner.Width() - owner.ClientWidth()) / 2;
-    EXPECT_EQ(dialog.Left(), owner.Left());
-    EXPECT_EQ(dialog.Top(), owner.Top() + owner.Height() - owner.ClientHeight() - border + 16);
+TEST(FormWindow, FrameInsetsSayWhereTheClientSits) {
+    TestForm form;
+    form.SetClientSize(173, 76);
+    form.SetPosition(100, 50);
+    form.Show();
+    const Insets frame = form.FrameInsets();
+    EXPECT_EQ(form.ClientToScreen({0, 0}), (Point{form.Left() + frame.Left, form.Top() + frame.Top}));
+    EXPECT_EQ(form.Width(), frame.Left + form.ClientWidth() + frame.Right);
+    EXPECT_EQ(form.Height(), frame.Top + form.ClientHeight() + frame.Bottom);
 }
 
 TEST(FormWindow, FlagSwitchesKeepTheNativeWindowShownAndInPlace) {

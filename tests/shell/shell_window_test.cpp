@@ -29,7 +29,7 @@ namespace {
 
 struct FakeOs final : OsServices {
     NativeWindow foreground = 0;
-    std::optional<ScreenRect> frame;
+    std::optional<Box> frame;
     bool iconic = false;
     std::vector<bool> skips;
     int lowered = 0;
@@ -37,7 +37,7 @@ struct FakeOs final : OsServices {
     std::vector<NativeWindow> raisedAbove;
 
     NativeWindow ForegroundWindow() override { return foreground; }
-    std::optional<ScreenRect> FrameRect(NativeWindow w) override {
+    std::optional<Box> FrameRect(NativeWindow w) override {
         return w == foreground ? frame : std::nullopt;
     }
     bool IsIconic(NativeWindow) override { return iconic; }
@@ -124,7 +124,7 @@ protected:
         form->SetPosition(500, 500);
         ShrinkToDisplays();
         os.foreground = 42;
-        os.frame = ScreenRect{120, 80, 520, 380};
+        os.frame = Box::FromEdges(120, 80, 520, 380);
     }
 };
 
@@ -137,7 +137,7 @@ TEST_F(AttachTest, FollowsTheForegroundWindowWithoutTakingTheActivation) {
         {"shrunken and inactive", [](AttachTest&) {}, true},
         {"foreground minimised", [](AttachTest& t) { t.os.iconic = true; }, false},
         {"foreground off the screen",
-         [](AttachTest& t) { t.os.frame = ScreenRect{-32000, -32000, -31840, -31973}; }, false},
+         [](AttachTest& t) { t.os.frame = Box::FromEdges(-32000, -32000, -31840, -31973); }, false},
         {"no foreground", [](AttachTest& t) { t.os.foreground = 0; }, false},
         {"rectangle unreadable", [](AttachTest& t) { t.os.frame.reset(); }, false},
         {"in use", [](AttachTest& t) { t.form->SetClientHeight(76); }, false},
@@ -148,7 +148,7 @@ TEST_F(AttachTest, FollowsTheForegroundWindowWithoutTakingTheActivation) {
         ShrinkToDisplays();
         form->SetPosition(500, 500);
         os.foreground = 42;
-        os.frame = ScreenRect{120, 80, 520, 380};
+        os.frame = Box::FromEdges(120, 80, 520, 380);
         os.iconic = false;
         os.raisedAbove.clear();
         c.change(*this);
