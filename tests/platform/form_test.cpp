@@ -14,17 +14,10 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/qt_services.h"
+#include "tests/support/recording_messages.h"
 
 namespace abacone {
 namespace {
-
-class RecordingMessages final : public MessageService {
-public:
-    void Show(std::string_view title, std::string_view text, MessageIcon) override {
-        shown += std::string(title) + "|" + std::string(text);
-    }
-    std::string shown;
-};
 
 // A window with a menu, an edit box and two buttons that writes down what reaches it.
 class TestForm : public Form {
@@ -132,7 +125,7 @@ TEST(FormKeys, HandlerErrorsAreShownAndTheWindowGoesOn) {
     Press(&form, Qt::Key_Q, Qt::ControlModifier);
     Press(&form, Qt::Key_C, Qt::ControlModifier);
     SetMessages(nullptr);
-    EXPECT_EQ(messages.shown.substr(messages.shown.find('|')), "|bad");
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"bad"});
     EXPECT_EQ(form.log, "menu:Copy ");
     EXPECT_EQ(form.afterEvents, 2);
 }
