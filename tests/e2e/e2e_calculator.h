@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/e2e/e2e_shell_session.h"
+#include "tests/support/x_session.h"
 
 #ifndef ABACONE_PROGRAM
 #define ABACONE_PROGRAM "abacone"
@@ -69,13 +69,6 @@ protected:
         return w;
     }
     int ClientHeight(Window w) { return x->Client(w).value_or(XInspect::Rect{}).Height; }
-    void Key(const std::string& keys) { session->Run({"xdotool", "key", "--delay", "30", keys}); }
-    void Type(const std::string& text) { session->Run({"xdotool", "type", "--delay", "30", text}); }
-    void Activate(Window w) { session->Run({"xdotool", "windowactivate", "--sync", std::to_string(w)}); }
-    // Asks for the activation without waiting for it: a window that a modal window of
-    // its own blocks hands it on.
-    void AskActivation(Window w) { session->Run({"xdotool", "windowactivate", std::to_string(w)}); }
-    std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
     Window StartOtherProgram() {
         session->Spawn({"xmessage", "-geometry", "400x200+200+150", "Another program"});
         Window w = 0;
@@ -87,9 +80,7 @@ protected:
         ASSERT_NE(icon, 0u);
         const auto r = x->Client(icon);
         ASSERT_TRUE(r);
-        session->Run({"xdotool", "mousemove", std::to_string(r->Left + r->Width / 2),
-                      std::to_string(r->Top + r->Height / 2), "sleep", "0.2", "click",
-                      std::to_string(button)});
+        session->ClickAt(r->Left + r->Width / 2, r->Top + r->Height / 2, button);
     }
     // Nice value and scheduling policy from /proc, as `ps` would show them.
     std::pair<int, int> Scheduling() {
