@@ -58,7 +58,7 @@ x_session_start() {
   _xs_spawn Xvfb -displayfd "$_xs_fd" -screen 0 "${size}x24" -nolisten tcp
   _xs_server=$_xs_pid
   exec {_xs_fd}>&-
-  x_session_wait 10 grep -q '^[0-9]*$' "$_xs_dir/display" || { _xs_fail "Xvfb did not start"; return 1; }
+  x_session_wait 10 grep -q '^[0-9][0-9]*$' "$_xs_dir/display" || { _xs_fail "Xvfb did not start"; return 1; }
   DISPLAY=":$(head -n1 "$_xs_dir/display")"
   export DISPLAY
   if [ "$wm" = 1 ]; then

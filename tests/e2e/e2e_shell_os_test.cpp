@@ -136,8 +136,8 @@ QPoint IconCentre(QWidget* icon) {
     return r ? QPoint(r->Left + r->Width / 2, r->Top + r->Height / 2) : QPoint();
 }
 
-// Whether the icon's window sits inside the notification area rather than on the root,
-// mapped: the area maps the icon once it has laid it out.
+// Whether the notification area has taken the icon's window in and mapped it, which it
+// does once it has laid the icon out.
 bool Docked() {
     QWidget* icon = TrayIconWidget();
     return icon && e2e::XInspect(session->Display()).Docked(icon->winId());
