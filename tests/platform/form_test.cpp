@@ -15,17 +15,10 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/qt/qt_services.h"
+#include "tests/support/recording_messages.h"
 
 namespace abacone {
 namespace {
-
-class RecordingMessages final : public MessageService {
-public:
-    void Show(std::string_view title, std::string_view text, MessageIcon) override {
-        shown += std::string(title) + "|" + std::string(text);
-    }
-    std::string shown;
-};
 
 // A window with a menu, an edit box and two buttons that writes down what reaches it.
 class TestForm : public Form {
@@ -133,7 +126,7 @@ TEST(FormKeys, HandlerErrorsAreShownAndTheWindowGoesOn) {
     Press(Widget(form), Qt::Key_Q, Qt::ControlModifier);
     Press(Widget(form), Qt::Key_C, Qt::ControlModifier);
     SetMessages(nullptr);
-    EXPECT_EQ(messages.shown.substr(messages.shown.find('|')), "|bad");
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"bad"});
     EXPECT_EQ(form.log, "menu:Copy ");
     EXPECT_EQ(form.afterEvents, 2);
 }

@@ -20,6 +20,7 @@
 #include "shell/logic/shell_state.h"
 #include "shell/reset.h"
 #include "shell/tasktray/tasktray.h"
+#include "tests/support/recording_messages.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/main/form1.h"
@@ -52,18 +53,6 @@ struct FakeOs final : OsServices {
     void LowerPriority() override { ++lowered; }
     bool StartMove(TopWindow*) override { return false; }
     void WatchTrayHost(std::function<void()>) override {}
-};
-
-struct RecordedMessage {
-    std::string title, text;
-    MessageIcon icon;
-};
-
-struct Messages final : MessageService {
-    std::vector<RecordedMessage> shown;
-    void Show(std::string_view title, std::string_view text, MessageIcon icon) override {
-        shown.push_back({std::string(title), std::string(text), icon});
-    }
 };
 
 int hexPadClosings = 0;
@@ -108,7 +97,7 @@ protected:
 
 public:  // the case tables change these
     FakeOs os;
-    Messages messages;
+    RecordingMessages messages;
     std::unique_ptr<TForm1> form;
 };
 
@@ -320,11 +309,11 @@ TEST_F(ShellWindowTest, StayOnTopAttachModeAndCaption) {
 TEST_F(ShellWindowTest, AboutBox) {
     Start();
     Key(0x70, false);  // F1
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "About me");
-    EXPECT_EQ(messages.shown[0].text,
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_EQ(messages.Boxes()[0].Title, "About me");
+    EXPECT_EQ(messages.Boxes()[0].Text,
               "Abacone for Win.2kPro./NT4WS/9x\r\tversion 1.23\r\rAbacone contributors");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.Boxes()[0].Icon, MessageIcon::Information);
 }
 
 TEST_F(ShellWindowTest, OwnDialogsShrinkTheWindowButOnlyLeavingTheProgramClosesThePad) {
