@@ -118,7 +118,7 @@ void StartShell(Form& main, std::span<const std::string> args) {
     host = new ShellHost(main);
     ResetProcessState();
 
-    SetWindowCommands(&ShellCommands());
+    SetWindowCommands(RunShellCommand);
     const unsigned options = ParseStartOptions(args);
 
     SetApplicationIcon(ApplicationIcon());
