@@ -4,7 +4,8 @@
 # restores, all on a private virtual X display with a window manager and a panel.
 # Prints resident memory after warm-up and at the end, the program's top-level and X
 # windows, and its wake-ups while idle afterwards. Targets: memory grows by less than
-# 2 MB, window counts back at their start values, 0 idle wake-ups.
+# 2 MB, window counts back at their start values, at most 1 idle wake-up (an event from
+# the panel or the X server may wake it once; a polling timer wakes it every interval).
 # Every wait is bounded: a step that does not come about ends the run with its name and
 # a non-zero exit.
 # Usage: scripts/soak.sh [BUILD_DIR] [--short]
@@ -180,10 +181,10 @@ growth=$(( rss1 - rss0 ))
 echo "resident memory   $(mb "$rss0") MB after warm-up, $(mb "$rss1") MB at the end: $(mb "$growth") MB more (target < 2)"
 echo "top-level windows $tops0 after warm-up, $tops1 at the end"
 echo "X windows         $xwins0 after warm-up, $xwins1 at the end"
-echo "idle wake-ups     $(( w1 - w0 )) in $idle s afterwards (target 0)"
+echo "idle wake-ups     $(( w1 - w0 )) in $idle s afterwards (target at most 1)"
 echo "time              $(( $(date +%s) - start )) s"
 ok=1
 [ "$growth" -lt 2048 ] || ok=0
 [ "$tops0" = "$tops1" ] && [ "$xwins0" = "$xwins1" ] || ok=0
-[ $(( w1 - w0 )) -eq 0 ] || ok=0
+[ $(( w1 - w0 )) -le 1 ] || ok=0
 if [ "$ok" = 1 ]; then echo "soak: within targets"; else echo "soak: OUTSIDE TARGETS"; exit 1; fi
