@@ -1,14 +1,13 @@
-// Where a caption's ink goes. A face's line box says little about its glyphs: the free
-// Japanese Gothic that stands in for the Windows face draws digits nearly as tall as the
-// whole line, so a caption centred by its line box and clipped to a 10-pixel panel loses
-// its top rows ("1" reads as "T"). Captions are therefore measured by the pixels they
-// really cover and placed by that ink box.
+// Captions measured by the pixels they really cover (see platform/caption_fit.h for why
+// and for the arithmetic that places them).
 #pragma once
 
 #include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+
+#include "platform/caption_fit.h"
 
 namespace abacone {
 
@@ -22,12 +21,8 @@ struct CaptionLayout {
     QPoint Origin;
 };
 
-// Fits a single-line caption into `area`: every pixel of its ink inside the area, none
-// on the area's right column for right alignment (a display's last digit keeps a free
-// column), centred by ink where the alignment says centre. The font keeps its size when
-// the face's digits and capitals leave a free row in the area, and is made smaller
-// otherwise, so that keys in a row share one size; a caption that still does not fit
-// (a tall sign, a long text) gets a smaller size of its own.
-CaptionLayout FitCaption(const QFont& font, const QString& text, QRect area, Qt::Alignment alignment);
+// FitCaption of caption_fit.h for a Qt font: it starts at the size the face's reference
+// glyphs allow in the area's height.
+CaptionLayout FitCaption(const QFont& font, const QString& text, QRect area, Align alignment);
 
 }  // namespace abacone

@@ -114,7 +114,7 @@ void Panel::Impl::PaintCaption(QPainter& painter) {
         painter.drawText(rect(), int(ToQtAlignment(alignment) | Qt::AlignTop) | Qt::TextWordWrap, caption);
         return;
     }
-    if (!layout) layout = FitCaption(font(), caption, CaptionArea(), ToQtAlignment(alignment));
+    if (!layout) layout = FitCaption(font(), caption, CaptionArea(), alignment);
     painter.setFont(layout->Font);
     painter.setPen(QColor::fromRgb(fontColor));
     painter.drawText(layout->Origin, caption);
