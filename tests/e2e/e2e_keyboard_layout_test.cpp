@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/e2e/e2e_shell_session.h"
+#include "tests/e2e/key_sequences.h"
 
 #ifndef ABACONE_PROGRAM
 #define ABACONE_PROGRAM "abacone"
@@ -54,34 +55,13 @@ protected:
     pid_t program = -1;
 };
 
-TEST_P(KeyboardLayout, ShiftCtrlDigitShortcutsMatchTheDigitKey) {
-    const struct {
-        const char* Value;
-        const char* Keys;
-        const char* Result;
-    } cases[] = {
-        {"254", "ctrl+shift+1", "10"}, {"254", "ctrl+shift+2", "100"}, {"10", "ctrl+shift+3", "254"},
-        {"100", "ctrl+shift+4", "254"}, {"24", "ctrl+shift+5", "2"},  {"2", "ctrl+shift+6", "24"},
-        {"8", "ctrl+3", "6"},
-    };
-    for (const auto& c : cases) {
+TEST_P(KeyboardLayout, SharedKeySequencesGiveTheirCopies) {
+    for (const KeySequence& c : SharedKeySequences) {
         Key("Escape");
-        Type(c.Value);
-        Key(c.Keys);
-        EXPECT_EQ(CopiedAfter(c.Result), c.Result) << GetParam() << " " << c.Keys;
+        Type(c.Typed);
+        if (*c.Keys) Key(c.Keys);
+        EXPECT_EQ(CopiedAfter(c.Copied), c.Copied) << GetParam() << " " << c.Typed << " " << c.Keys;
     }
-}
-
-TEST_P(KeyboardLayout, TypedCharactersComeFromTheLayout) {
-    // "*" and "/" sit on different keys (and need Shift) on each of these layouts.
-    Key("Escape");
-    Type("6*7=");
-    EXPECT_EQ(CopiedAfter("42"), "42") << GetParam();
-    Type("84/2=");
-    EXPECT_EQ(CopiedAfter("42"), "42") << GetParam();
-    Type("5+3");
-    Key("Return");
-    EXPECT_EQ(CopiedAfter("8"), "8") << GetParam();
 }
 
 TEST_P(KeyboardLayout, CtrlEndEndsTheProgram) {

@@ -1,0 +1,95 @@
+// abacone.exe under Wine, in a private X session with a window manager: typed through
+// the X server, read from the X clipboard, with the key sequences the Linux program plays.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "tests/e2e/e2e_shell_session.h"
+#include "tests/e2e/key_sequences.h"
+
+namespace abacone::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+// Wine starts its own helper processes with the first window of a session.
+constexpr auto Settle = 20s;
+
+class WineCalculator : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("WINEPREFIX", ABACONE_WINE_PREFIX, 1);
+        setenv("WINEDEBUG", "-all", 1);
+        setenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d", 1);
+        session = std::make_unique<XSession>(XSession::Options{.WindowManager = true, .TrayHost = false});
+        if (!session->Ready()) GTEST_SKIP() << session->Problem();
+        x = std::make_unique<XInspect>(session->Display());
+        // "p": the normal priority, so a busy machine does not hold the calculator back.
+        session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
+        ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
+        ASSERT_TRUE(EnsureActive());
+    }
+    // Wine does not move the X focus itself: the window manager hands it over.
+    bool EnsureActive() {
+        return WaitUntil(
+            [&] {
+                if (x->Active() == window) return true;
+                session->Run({"xdotool", "windowactivate", "--sync", std::to_string(window)});
+                return x->Active() == window;
+            },
+            Settle);
+    }
+    void TearDown() override {
+        // Ends every program of the prefix, so the next session starts Wine's anew.
+        if (session && session->Ready()) session->Run({ABACONE_WINESERVER, "-k"});
+    }
+
+    void Type(const std::string& text) { session->Run({"xdotool", "type", "--delay", "30", text}); }
+    void Key(const std::string& key) { session->Run({"xdotool", "key", "--delay", "30", key}); }
+    std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
+    std::string CopiedAfter(const std::string& expected) {
+        Key("ctrl+c");
+        std::string seen;
+        WaitUntil([&] { return (seen = Clipboard()) == expected; }, 5s);
+        return seen;
+    }
+
+    std::unique_ptr<XSession> session;
+    std::unique_ptr<XInspect> x;
+    XInspect::Window window = 0;
+};
+
+TEST_F(WineCalculator, StartsAsTheCompactStayOnTopWindow) {
+    const auto client = x->Client(window);
+    ASSERT_TRUE(client);
+    EXPECT_EQ(client->Width, 173);
+    EXPECT_EQ(client->Height, 76);
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_ABOVE"));
+}
+
+TEST_F(WineCalculator, SharedKeySequencesGiveTheirCopies) {
+    for (const KeySequence& c : SharedKeySequences) {
+        ASSERT_TRUE(EnsureActive()) << c.Typed << " " << c.Keys;
+        Key("Escape");
+        Type(c.Typed);
+        if (*c.Keys) Key(c.Keys);
+        EXPECT_EQ(CopiedAfter(c.Copied), c.Copied) << c.Typed << " " << c.Keys;
+    }
+}
+
+TEST_F(WineCalculator, PastedJapaneseTextIsCalculated) {
+    // As a text editor offers it: full-width digits and plus, the multiplication sign.
+    const std::string text = "１２＋３０×２";
+    const std::string file = testing::TempDir() + "abacone-wine-clipboard.txt";
+    std::ofstream(file, std::ios::binary) << text;
+    session->Spawn({"xclip", "-selection", "clipboard", "-i", "-quiet", file});
+    ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
+    Key("ctrl+v");
+    EXPECT_EQ(CopiedAfter("84"), "84");
+}
+
+}  // namespace
+}  // namespace abacone::e2e
