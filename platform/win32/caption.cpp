@@ -100,6 +100,11 @@ std::optional<POINT> Place(const FontSpec& font, const std::wstring& text, RECT 
 
 }  // namespace
 
+void DrawGlyphs(HDC dc, const FontSpec& font, POINT origin, const std::wstring& text) {
+    TextOutW(dc, origin.x, origin.y, text.c_str(), int(text.size()));
+    if (font.Bold) TextOutW(dc, origin.x + 1, origin.y, text.c_str(), int(text.size()));
+}
+
 const std::wstring& GothicFace() {
     static const std::wstring face = [] {
         FaceSearch found;
@@ -122,8 +127,9 @@ HFONT FontFor(const FontSpec& spec) {
     if (auto it = fonts.find(key); it != fonts.end()) return it->second;
     // The Shift-JIS character set is what finds the Japanese face; a negative height is
     // the character height in pixels, as the layout tables give it.
-    const HFONT font = CreateFontW(-spec.PixelSize, 0, 0, 0, spec.Bold ? FW_BOLD : FW_NORMAL, spec.Italic, FALSE, FALSE,
-                                   SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+    // Regular weight: bold is struck twice, a pixel apart (DrawGlyphs).
+    const HFONT font = CreateFontW(-spec.PixelSize, 0, 0, 0, FW_NORMAL, spec.Italic, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
                                    FIXED_PITCH | FF_MODERN, GothicFace().c_str());
     fonts[key] = font;
     return font;
@@ -140,6 +146,7 @@ RECT InkBox(const FontSpec& font, const std::wstring& text) {
     const HGDIOBJ oldFont = SelectObject(dc, FontFor(font));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    extent.cx += 1;
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     const int pad = tm.tmHeight;
@@ -159,7 +166,7 @@ RECT InkBox(const FontSpec& font, const std::wstring& text) {
     SetTextColor(dc, RGB(255, 255, 255));
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     const POINT origin{pad, pad + tm.tmAscent};
-    TextOutW(dc, origin.x, origin.y, text.c_str(), int(text.size()));
+    DrawGlyphs(dc, font, origin, text);
     GdiFlush();
     RECT ink{w, h, -1, -1};
     const auto* pixel = static_cast<const DWORD*>(bits);

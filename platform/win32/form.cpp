@@ -106,6 +106,7 @@ Form::Impl::Impl(Form& face, BorderStyle border, bool stayOnTop) : face(face), b
 
 Form::Impl::~Impl() {
     inModalRun = false;
+    EnableOthers();
     panels.clear();
     edits.clear();
     buttons.clear();
@@ -276,7 +277,10 @@ void Form::SetName(std::string_view name) { impl_->name = name; }
 void Form::SetHint(std::string_view) {}  // tool tips are not shown on Windows yet
 
 void Form::Show() { ShowWindow(impl_->hwnd, SW_SHOW); }
-void Form::Hide() { ShowWindow(impl_->hwnd, SW_HIDE); }
+void Form::Hide() {
+    impl_->EnableOthers();
+    ShowWindow(impl_->hwnd, SW_HIDE);
+}
 bool Form::Visible() const { return IsWindowVisible(impl_->hwnd); }
 bool Form::Minimized() const { return IsIconic(impl_->hwnd); }
 void Form::ShowMinimized() { ShowWindow(impl_->hwnd, SW_MINIMIZE); }
@@ -293,16 +297,21 @@ TopWindow* Form::Handle() const { return TopOf(impl_->hwnd); }
 
 void Form::SetWatcher(std::function<void(WindowEvent)> watcher) { impl_->watcher = std::move(watcher); }
 
+void Form::Impl::EnableOthers() {
+    for (HWND h : std::exchange(disabledByModal, {}))
+        if (IsWindow(h)) EnableWindow(h, TRUE);
+}
+
 void Form::ShowModal() {
     Impl& w = *impl_;
     const std::weak_ptr<int> alive = life_;
     const HWND before = GetActiveWindow();
     // The other windows take no input meanwhile.
-    std::vector<HWND> disabled;
+    w.EnableOthers();
     for (Impl* f : LiveForms())
         if (f != &w && IsWindowVisible(f->hwnd) && IsWindowEnabled(f->hwnd)) {
             EnableWindow(f->hwnd, FALSE);
-            disabled.push_back(f->hwnd);
+            w.disabledByModal.push_back(f->hwnd);
         }
     w.inModalRun = true;
     ShowWindow(w.hwnd, SW_SHOW);
@@ -316,9 +325,10 @@ void Form::ShowModal() {
         }
         HandleMessage(msg);
     }
-    if (!alive.expired()) w.inModalRun = false;
-    for (HWND h : disabled)
-        if (IsWindow(h)) EnableWindow(h, TRUE);
+    if (!alive.expired()) {
+        w.inModalRun = false;
+        w.EnableOthers();
+    }
     // The window that was active before takes the activation back.
     if (before && IsWindow(before) && IsWindowVisible(before)) {
         SetForegroundWindow(before);
@@ -330,6 +340,7 @@ bool Form::InModalRun() const { return impl_->inModalRun; }
 
 void Form::Close() {
     impl_->inModalRun = false;
+    impl_->EnableOthers();
     ShowWindow(impl_->hwnd, SW_HIDE);
     if (MainForm() == this) PostQuitMessage(0);
 }

@@ -166,7 +166,12 @@ void Panel::Impl::Paint(HDC dc) {
         const HGDIOBJ oldFont = SelectObject(dc, FontFor(font));
         RECT r = box;
         const UINT align = alignment == Align::Right ? DT_RIGHT : alignment == Align::Centre ? DT_CENTER : DT_LEFT;
-        DrawTextW(dc, caption.c_str(), int(caption.size()), &r, align | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        const UINT format = align | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
+        DrawTextW(dc, caption.c_str(), int(caption.size()), &r, format);
+        if (font.Bold) {
+            OffsetRect(&r, 1, 0);
+            DrawTextW(dc, caption.c_str(), int(caption.size()), &r, format);
+        }
         SelectObject(dc, oldFont);
     } else {
         if (!layoutValid) {
@@ -175,7 +180,7 @@ void Panel::Impl::Paint(HDC dc) {
         }
         const HGDIOBJ oldFont = SelectObject(dc, FontFor(layout.Font));
         SetTextAlign(dc, TA_BASELINE | TA_LEFT);
-        TextOutW(dc, layout.Origin.x, layout.Origin.y, caption.c_str(), int(caption.size()));
+        DrawGlyphs(dc, layout.Font, layout.Origin, caption);
         SelectObject(dc, oldFont);
     }
     SelectClipRgn(dc, nullptr);
@@ -188,6 +193,7 @@ void Panel::Impl::FitToText() {
     const HGDIOBJ old = SelectObject(dc, FontFor(font));
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
+    if (font.Bold) extent.cx += 1;
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);

@@ -35,6 +35,11 @@ MouseButton ButtonOfMessage(UINT message);
 // The pixel font of a FontSpec in the Japanese Gothic face chosen once per process; the
 // fonts live as long as the process.
 HFONT FontFor(const FontSpec& spec);
+// Draws a text with its baseline origin at `origin` (the DC's alignment is TA_BASELINE).
+// Bold is the regular face struck twice, a pixel apart, as the system emboldens the
+// Windows face's bitmaps at these sizes: heavier synthetic outlines fill the small
+// letters' counters ("e", "s") of the free Gothic.
+void DrawGlyphs(HDC dc, const FontSpec& font, POINT origin, const std::wstring& text);
 // The face every font uses: "ＭＳ ゴシック" where present, else the first Japanese Gothic.
 const std::wstring& GothicFace();
 
@@ -77,6 +82,10 @@ struct Form::Impl final : KeyWindow {
     bool autoPopup = true;
     Button* defaultButton = nullptr;
     bool inModalRun = false;
+    // The windows a modal run of this one disabled, enabled again before it hides: a
+    // window manager hands the focus back only to a window that takes it.
+    std::vector<HWND> disabledByModal;
+    void EnableOthers();
     HWND lastFocus = nullptr;  // the child that had the keyboard when the window lost it
     Rgb background = color::Black;
     HBRUSH backgroundBrush = nullptr;
