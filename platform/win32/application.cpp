@@ -180,9 +180,6 @@ void RunMessageLoop() {
 
 std::string WindowSystemLimits() { return {}; }
 
-// Tool tips are not shown on Windows yet.
-void SetHintColor(Rgb) {}
-
 Rgb ButtonFaceColor() {
     const COLORREF c = GetSysColor(COLOR_BTNFACE);
     return 0xFF000000u | (Rgb(GetRValue(c)) << 16) | (Rgb(GetGValue(c)) << 8) | Rgb(GetBValue(c));

@@ -28,7 +28,43 @@ Button::Impl* ButtonOf(HWND control) {
     return nullptr;
 }
 
+Rgb hintColor = color::Hint;
+
 }  // namespace
+
+void SetHintColor(Rgb background) { hintColor = background; }
+
+void Form::Impl::SetTip(HWND control, const std::string& text) {
+    if (!tips) {
+        if (text.empty()) return;
+        static const bool loaded = [] {
+            INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+            return InitCommonControlsEx(&classes) != 0;
+        }();
+        (void)loaded;
+        tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+        // Line breaks in a hint break its lines.
+        SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 600);
+        SendMessageW(tips, TTM_SETTIPBKCOLOR, ToColorRef(hintColor), 0);
+        SendMessageW(tips, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 0), 0);
+        SendMessageW(tips, WM_SETFONT, WPARAM(FontFor({12, false, false, color::Black})), FALSE);
+    }
+    std::wstring wide = Widen(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // also understood without the version 6 controls
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = wide.data();
+    const bool known = SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = wide.data();
+    if (text.empty())
+        SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    else
+        SendMessageW(tips, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
 
 bool HandleChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
@@ -79,13 +115,14 @@ Edit* AddEdit(Form& form, Panel* parent, const char* /*name*/, Box box) {
 }
 
 Button* AddButton(Form& form, Panel* parent, const char* /*name*/, Box box, std::string_view caption,
-                  std::string_view /*hint*/) {
+                  std::string_view hint) {
     auto& buttons = form.Native().buttons;
     buttons.push_back(std::make_unique<Button::Impl>(form));
     Button::Impl& b = *buttons.back();
     b.hwnd = SystemControl(L"BUTTON", BS_PUSHBUTTON, ParentOf(form, parent), box);
     SendMessageW(b.hwnd, WM_SETFONT, WPARAM(FontFor(WindowFont)), FALSE);
     b.face.SetCaption(caption);
+    if (!hint.empty()) form.Native().SetTip(b.hwnd, std::string(hint));
     return &b.face;
 }
 

@@ -274,7 +274,7 @@ void Form::SetColor(Rgb background) {
 
 void Form::SetFont(const FontSpec& font) { SendMessageW(impl_->hwnd, WM_SETFONT, WPARAM(FontFor(font)), FALSE); }
 void Form::SetName(std::string_view name) { impl_->name = name; }
-void Form::SetHint(std::string_view) {}  // tool tips are not shown on Windows yet
+void Form::SetHint(std::string_view text) { impl_->SetTip(impl_->hwnd, std::string(text)); }
 
 void Form::Show() { ShowWindow(impl_->hwnd, SW_SHOW); }
 void Form::Hide() {

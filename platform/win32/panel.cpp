@@ -221,8 +221,11 @@ void Panel::SetCaption(std::string_view text) {
 }
 
 std::string Panel::Caption() const { return Narrow(impl_.caption); }
-// Tool tips are not shown on Windows yet; the hint is kept for whoever reads it.
-void Panel::SetHint(std::string_view text) { impl_.hint = text; }
+void Panel::SetHint(std::string_view text) {
+    if (text == impl_.hint) return;
+    impl_.hint = text;
+    impl_.form.Native().SetTip(impl_.hwnd, impl_.hint);
+}
 std::string Panel::Hint() const { return impl_.hint; }
 
 void Panel::SetAlignment(Align alignment) {

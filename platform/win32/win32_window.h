@@ -10,6 +10,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 // After windows.h, which they need.
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -86,6 +87,9 @@ struct Form::Impl final : KeyWindow {
     // window manager hands the focus back only to a window that takes it.
     std::vector<HWND> disabledByModal;
     void EnableOthers();
+    HWND tips = nullptr;  // the window's tool tips, made with its first hint
+    // Shows `text` as the hint of the control `control`; empty removes it.
+    void SetTip(HWND control, const std::string& text);
     HWND lastFocus = nullptr;  // the child that had the keyboard when the window lost it
     Rgb background = color::Black;
     HBRUSH backgroundBrush = nullptr;
