@@ -2,6 +2,7 @@
 // the X server, read from the X clipboard, with the key sequences the Linux program plays.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <fstream>
@@ -28,7 +29,7 @@ protected:
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
         // "p": the normal priority, so a busy machine does not hold the calculator back.
-        session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
+        program = session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
         ASSERT_TRUE(EnsureActive());
     }
@@ -60,6 +61,7 @@ protected:
     std::unique_ptr<XSession> session;
     std::unique_ptr<XInspect> x;
     XInspect::Window window = 0;
+    pid_t program = -1;
 };
 
 TEST_F(WineCalculator, StartsAsTheCompactStayOnTopWindow) {
@@ -89,6 +91,22 @@ TEST_F(WineCalculator, PastedJapaneseTextIsCalculated) {
     ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
     Key("ctrl+v");
     EXPECT_EQ(CopiedAfter("84"), "84");
+}
+
+TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {
+    const auto client = x->Client(window);
+    ASSERT_TRUE(client);
+    // The "7" key: client box 0, 28, 20, 12.
+    session->Run({"xdotool", "mousemove", std::to_string(client->Left + 10), std::to_string(client->Top + 34), "click",
+                  "--repeat", "2", "--delay", "80", "1"});
+    EXPECT_EQ(CopiedAfter("77"), "77");
+}
+
+TEST_F(WineCalculator, CtrlEndEndsTheProgram) {
+    Key("ctrl+End");
+    int status = -1;
+    EXPECT_TRUE(WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }, 10s));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
