@@ -168,9 +168,6 @@ bool ModalWindowOver(const Form& main) {
     return false;
 }
 
-// The icon drawn from the program's artwork comes with the Windows resources; until then
-// the windows show the system's application icon.
-void SetApplicationIcon(std::span<const Xpm>) {}
 void SetDesktopEntryName(std::string_view) {}  // desktop entries are a Linux matter
 
 void RunMessageLoop() {

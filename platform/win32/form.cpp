@@ -102,6 +102,7 @@ Form::Impl::Impl(Form& face, BorderStyle border, bool stayOnTop) : face(face), b
     CreateWindowExW(ExStyle(), FormClass, L"", Style(), CW_USEDEFAULT, CW_USEDEFAULT, 200, 100, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
     backgroundBrush = CreateSolidBrush(ToColorRef(background));
+    ApplyApplicationIcon(hwnd);
 }
 
 Form::Impl::~Impl() {

@@ -147,6 +147,11 @@ struct Button::Impl {
     HWND hwnd = nullptr;
 };
 
+// An icon from the program's artwork (XPM text); null when it cannot be read.
+HICON IconFromXpm(Xpm xpm);
+// Gives a window the application's icon, once SetApplicationIcon has made it.
+void ApplyApplicationIcon(HWND window);
+
 // The Form whose top-level window this is; null for windows not of this layer.
 Form::Impl* FormImplOf(HWND hwnd);
 inline HWND HwndOf(TopWindow* window) { return reinterpret_cast<HWND>(window); }
