@@ -32,6 +32,15 @@ protected:
         program = session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
         ASSERT_TRUE(EnsureActive());
+        // Ready once a copy comes through: Wine may still be starting its helpers, and
+        // keys typed before the window takes them are lost.
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                Key("ctrl+c");
+                return Clipboard() == "0";
+            },
+            Settle))
+            << Clipboard();
     }
     // Wine does not move the X focus itself: the window manager hands it over.
     bool EnsureActive() {
