@@ -184,6 +184,8 @@ RECT InkBox(const FontSpec& font, const std::wstring& text) {
     DeleteDC(dc);
     RECT result = none;
     if (ink.right >= 0) result = {ink.left - origin.x, ink.top - origin.y, ink.right - origin.x, ink.bottom - origin.y};
+    // The displays show a new text with nearly every key: keep the cache small.
+    if (cache.size() >= 512) cache.clear();
     cache[key] = result;
     return result;
 }
