@@ -47,6 +47,10 @@ public:
     int Height() const;
     int ClientWidth() const;
     int ClientHeight() const;
+    Box Bounds() const { return {Left(), Top(), Width(), Height()}; }
+    // Where the client area lies inside the outer box, as the window system framed the
+    // window: every placement that needs the frame asks this.
+    Insets FrameInsets() const;
     void SetClientSize(int width, int height);
     void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     void SetPosition(int left, int top);
@@ -129,9 +133,5 @@ private:
     std::unique_ptr<Impl> impl_;
     std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
-
-// Places a modal window over an owner window: its top on the owner's client row `row`
-// (row 0 is the top of the owner's client area), its left on the owner's outer left edge.
-void PlaceOverClientRow(Form& window, const Form& owner, int row);
 
 }  // namespace abacone

@@ -15,10 +15,23 @@ struct Point {
     friend constexpr bool operator==(Point, Point) = default;
 };
 
-// A control's or window's place and size in pixels.
+// The one rectangle type: a control's box in its window, a window's outer box on the
+// screen. Right and Bottom are exclusive.
 struct Box {
     int Left = 0, Top = 0, Width = 0, Height = 0;
+    static constexpr Box FromEdges(int left, int top, int right, int bottom) {
+        return {left, top, right - left, bottom - top};
+    }
+    constexpr int Right() const { return Left + Width; }
+    constexpr int Bottom() const { return Top + Height; }
     friend constexpr bool operator==(const Box&, const Box&) = default;
+};
+
+// How far a window's client area lies inside its outer box on each side: the frame and,
+// on top, the caption bar.
+struct Insets {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    friend constexpr bool operator==(const Insets&, const Insets&) = default;
 };
 
 // 0xAARRGGBB, the layout of the colour constants in style.h.

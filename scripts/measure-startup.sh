@@ -11,13 +11,10 @@ idle=3
 [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja >/dev/null
 cmake --build "$dir" --target abacone abacone-baseline-window abacone-map-timer >/dev/null
 
+. scripts/x-session.sh
 tmp=$(mktemp -d)
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$tmp/display")"
+trap 'x_session_stop; rm -rf "$tmp"' EXIT
+x_session_start --size 1280x800 --no-wm --no-panel || exit 1
 export QT_QPA_PLATFORM=xcb
 
 timer="$dir/bench/gui/abacone-map-timer"

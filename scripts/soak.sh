@@ -4,7 +4,8 @@
 # restores, all on a private virtual X display with a window manager and a panel.
 # Prints resident memory after warm-up and at the end, the program's top-level and X
 # windows, and its wake-ups while idle afterwards. Targets: memory grows by less than
-# 2 MB, window counts back at their start values, 0 idle wake-ups.
+# 2 MB, window counts back at their start values, at most 1 idle wake-up (an event from
+# the panel or the X server may wake it once; a polling timer wakes it every interval).
 # Every wait is bounded: a step that does not come about ends the run with its name and
 # a non-zero exit.
 # Usage: scripts/soak.sh [BUILD_DIR] [--short]
@@ -21,23 +22,11 @@ fi
 cmake --build "$dir" --target abacone >/dev/null
 program=$dir/shell/abacone
 
-tmp=$(mktemp -d)
+. scripts/x-session.sh
 pids=()
 app=
-step="starting the display"
-cleanup() {
-  local i t p
-  # Up to 5 s to end by themselves, then killed.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  for ((t = 0; t < 100; t++)); do
-    for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && { sleep 0.05; continue 2; }; done
-    break
-  done
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+step="starting the display, the window manager and the panel"
+trap 'x_session_end "${pids[@]}"; x_session_stop' EXIT
 
 give_up() {
   local why=$1
@@ -46,11 +35,7 @@ give_up() {
   exit 1
 }
 # Waits until a command succeeds, checked every 20 ms, for at most $2 seconds.
-until_ok() {
-  local limit=$(( ${2:-10} * 50 )) n
-  for ((n = 0; n < limit; n++)); do eval "$1" >/dev/null 2>&1 && return 0; sleep 0.02; done
-  give_up "waited ${2:-10} s for: $1"
-}
+until_ok() { x_session_wait "${2:-10}" eval "$1" || give_up "waited ${2:-10} s for: $1"; }
 # X clients wait on the server and the window manager; one that stops answering must
 # not stop the run. ask: a question, whose failure the caller handles; act: an action.
 ask() { timeout 5 "$@"; }
@@ -59,19 +44,10 @@ act() {  # $1 seconds, then the command
   timeout "$seconds" "$@" >/dev/null 2>&1 || give_up "$* failed or took over $seconds s"
 }
 
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-until_ok '[ -s "$tmp/display" ]'
-export DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb
+x_session_start || give_up "$x_session_problem"
+export QT_QPA_PLATFORM=xcb
 
-step="starting the window manager, the panel and the other program"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-until_ok 'ask xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-tint2 -c tests/e2e/e2e_shell_tint2rc >/dev/null 2>&1 &
-pids+=($!)
-until_ok 'ask xdotool search --class tint2'
+step="starting the other program"
 xmessage -geometry 400x200+200+150 "Another program" >/dev/null 2>&1 &
 pids+=($!)
 until_ok 'ask xdotool search --name "^xmessage$"'
@@ -205,10 +181,10 @@ growth=$(( rss1 - rss0 ))
 echo "resident memory   $(mb "$rss0") MB after warm-up, $(mb "$rss1") MB at the end: $(mb "$growth") MB more (target < 2)"
 echo "top-level windows $tops0 after warm-up, $tops1 at the end"
 echo "X windows         $xwins0 after warm-up, $xwins1 at the end"
-echo "idle wake-ups     $(( w1 - w0 )) in $idle s afterwards (target 0)"
+echo "idle wake-ups     $(( w1 - w0 )) in $idle s afterwards (target at most 1)"
 echo "time              $(( $(date +%s) - start )) s"
 ok=1
 [ "$growth" -lt 2048 ] || ok=0
 [ "$tops0" = "$tops1" ] && [ "$xwins0" = "$xwins1" ] || ok=0
-[ $(( w1 - w0 )) -eq 0 ] || ok=0
+[ $(( w1 - w0 )) -le 1 ] || ok=0
 if [ "$ok" = 1 ]; then echo "soak: within targets"; else echo "soak: OUTSIDE TARGETS"; exit 1; fi

@@ -10,14 +10,6 @@
 #include "ui/geometry/open_flags.h"
 
 namespace abacone {
-namespace {
-
-WindowRect Desktop() {
-    const Box all = DesktopBox();
-    return {all.Left, all.Top, all.Left + all.Width, all.Top + all.Height};
-}
-
-}  // namespace
 
 void Timer1Timer() {
     Form* main = ShellMainForm();
@@ -32,11 +24,10 @@ void Timer1Timer() {
     const NativeWindow foreground = os.ForegroundWindow();
     if (foreground) {
         if (const auto frame = os.FrameRect(foreground)) {
-            view.Foreground = ForegroundWindow{{frame->Left, frame->Top, frame->Right, frame->Bottom},
-                                               os.IsIconic(foreground)};
+            view.Foreground = ForegroundWindow{*frame, os.IsIconic(foreground)};
         }
     }
-    view.Desktop = Desktop();
+    view.Desktop = DesktopBox();
     view.ScreenHeight = ScreenHeight();
     Form* binary = BinaryWindowForm();
     view.BinaryWindowOpen = BinaryWindowOpen && binary;
@@ -44,11 +35,11 @@ void Timer1Timer() {
 
     const AttachMoves moves = AttachStep(view);
     if (moves.Main) {
-        main->SetPosition(moves.Main->Left, moves.Main->Top);
+        main->SetPosition(moves.Main->X, moves.Main->Y);
         os.RaiseAbove(main->Handle(), foreground);
     }
     if (moves.Binary && binary) {
-        binary->SetPosition(moves.Binary->Left, moves.Binary->Top);
+        binary->SetPosition(moves.Binary->X, moves.Binary->Y);
         os.RaiseAbove(binary->Handle(), foreground);
     }
 }

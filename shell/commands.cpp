@@ -5,7 +5,7 @@
 #include "platform/services/services.h"
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
-#include "shell/logic/placement.h"
+#include "ui/geometry/placement.h"
 #include "shell/logic/shell_state.h"
 
 namespace abacone {
@@ -14,16 +14,16 @@ namespace {
 void JumpTo(Jump jump) {
     Form* main = ShellMainForm();
     if (!main) return;
-    const WindowPoint at = JumpPlace(jump, main->Width(), main->Height(), {ScreenWidth(), ScreenHeight()});
-    main->SetPosition(at.Left, at.Top);
+    const Point at = JumpPlace(jump, main->Width(), main->Height(), {ScreenWidth(), ScreenHeight()});
+    main->SetPosition(at.X, at.Y);
 }
 
 void Nudge(NudgeDirection direction) {
     Form* main = ShellMainForm();
     if (!main) return;
-    const WindowPoint at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(),
+    const Point at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(),
                                        direction, ScreenWidth(), ScreenHeight());
-    main->SetPosition(at.Left, at.Top);
+    main->SetPosition(at.X, at.Y);
 }
 
 constexpr char AboutText[] =
@@ -31,18 +31,6 @@ constexpr char AboutText[] =
     "\tversion 1.23\r"
     "\r"
     "Abacone contributors";
-
-}  // namespace
-
-void MoveToBottomRight() { JumpTo(Jump::BottomRight); }
-void MoveToBottomLeft() { JumpTo(Jump::BottomLeft); }
-void MoveToTopRight() { JumpTo(Jump::TopRight); }
-void MoveToTopLeft() { JumpTo(Jump::TopLeft); }
-void MoveToCentre() { JumpTo(Jump::Centre); }
-void NudgeUp() { Nudge(NudgeDirection::Up); }
-void NudgeDown() { Nudge(NudgeDirection::Down); }
-void NudgeLeft() { Nudge(NudgeDirection::Left); }
-void NudgeRight() { Nudge(NudgeDirection::Right); }
 
 void ToggleStayOnTop() {
     if (!ShellMainForm() || MenuMark("AttachWin")) return;  // the attach mode needs it on
@@ -79,48 +67,40 @@ void ToggleAttachMode() {
     if (MenuMark("AttachWin")) {
         timer->SetEnabled(false);
         SetMenuMark("AttachWin", false);
-        MoveToBottomRight();
+        JumpTo(Jump::BottomRight);
     } else {
         SetMenuMark("AttachWin", true);
         timer->SetEnabled(true);
     }
 }
 
-void ShowAbout() { Messages().Show("About me", AboutText, MessageIcon::Information); }
-
-void MinimiseCalculator() { KQ1Click(); }
-
 void ExitCalculator() {
+    // Closing the main window ends the program.
     if (Form* main = MainForm()) main->Close();
 }
 
-namespace {
-
-class Forwarder final : public WindowCommands {
-public:
-    void MoveToBottomRight() override { abacone::MoveToBottomRight(); }
-    void MoveToBottomLeft() override { abacone::MoveToBottomLeft(); }
-    void MoveToTopRight() override { abacone::MoveToTopRight(); }
-    void MoveToTopLeft() override { abacone::MoveToTopLeft(); }
-    void MoveToCentre() override { abacone::MoveToCentre(); }
-    void NudgeUp() override { abacone::NudgeUp(); }
-    void NudgeDown() override { abacone::NudgeDown(); }
-    void NudgeLeft() override { abacone::NudgeLeft(); }
-    void NudgeRight() override { abacone::NudgeRight(); }
-    void ToggleStayOnTop() override { abacone::ToggleStayOnTop(); }
-    void ToggleCaption() override { abacone::ToggleCaption(); }
-    void ToggleExtendedKeypad() override { abacone::ToggleExtendedKeypad(); }
-    void ToggleAttachMode() override { abacone::ToggleAttachMode(); }
-    void ShowAbout() override { abacone::ShowAbout(); }
-    void MinimiseCalculator() override { abacone::MinimiseCalculator(); }
-    void ExitCalculator() override { abacone::ExitCalculator(); }
-};
-
 }  // namespace
 
-WindowCommands& ShellCommands() {
-    static Forwarder commands;
-    return commands;
+void RunShellCommand(WindowCommand command) {
+    switch (command) {
+    case WindowCommand::MoveToBottomRight: return JumpTo(Jump::BottomRight);
+    case WindowCommand::MoveToBottomLeft: return JumpTo(Jump::BottomLeft);
+    case WindowCommand::MoveToTopRight: return JumpTo(Jump::TopRight);
+    case WindowCommand::MoveToTopLeft: return JumpTo(Jump::TopLeft);
+    case WindowCommand::MoveToCentre: return JumpTo(Jump::Centre);
+    case WindowCommand::NudgeUp: return Nudge(NudgeDirection::Up);
+    case WindowCommand::NudgeDown: return Nudge(NudgeDirection::Down);
+    case WindowCommand::NudgeLeft: return Nudge(NudgeDirection::Left);
+    case WindowCommand::NudgeRight: return Nudge(NudgeDirection::Right);
+    case WindowCommand::ToggleStayOnTop: return ToggleStayOnTop();
+    case WindowCommand::ToggleCaption: return ToggleCaption();
+    case WindowCommand::ToggleExtendedKeypad: return ToggleExtendedKeypad();
+    case WindowCommand::ToggleAttachMode: return ToggleAttachMode();
+    case WindowCommand::ShowAbout: return Messages().Show("About me", AboutText, MessageIcon::Information);
+    case WindowCommand::MinimiseCalculator: return KQ1Click();
+    case WindowCommand::ExitCalculator: return ExitCalculator();
+    case WindowCommand::Count: return;
+    }
 }
 
 }  // namespace abacone

@@ -11,7 +11,7 @@
 #include "shell/logic/command_line.h"
 #include "shell/commands.h"
 #include "shell/icons/icons.h"
-#include "shell/logic/placement.h"
+#include "ui/geometry/placement.h"
 #include "shell/logic/shell_state.h"
 #include "shell/reset.h"
 #include "shell/tasktray/tasktray.h"
@@ -75,11 +75,11 @@ ShellHost::~ShellHost() {
 void ShellHost::EndShell() { delete host; }
 
 void PlaceAtStartup(Form& main) {
-    const int frameWidth = (main.Width() - main.ClientWidth()) / 2;
+    const int frameWidth = main.FrameInsets().Left;
     const int laidOutHeight = main.Height() + (ExtendedClientHeight - main.ClientHeight());
-    const WindowPoint at =
+    const Point at =
         StartupPlace(main.Width(), laidOutHeight, frameWidth, {ScreenWidth(), ScreenHeight()});
-    main.SetPosition(at.Left, at.Top);
+    main.SetPosition(at.X, at.Y);
 }
 
 bool TrayUsable() { return host && host->Tray.Registered(); }
@@ -118,7 +118,7 @@ void StartShell(Form& main, std::span<const std::string> args) {
     host = new ShellHost(main);
     ResetProcessState();
 
-    SetWindowCommands(&ShellCommands());
+    SetWindowCommands(RunShellCommand);
     const unsigned options = ParseStartOptions(args);
 
     SetApplicationIcon(ApplicationIcon());
@@ -157,9 +157,9 @@ void Ap_Active() {
     Form* binary = BinaryWindowForm();
     if (BinaryWindowOpen && binary) {
         binary->SetClientHeight(BinaryWindowHeight);
-        const WindowPoint at =
+        const Point at =
             BinaryWindowActivatedPlace(CurrentMainMetrics(), BinaryWindowHeight, ScreenHeight());
-        binary->SetPosition(at.Left, at.Top);
+        binary->SetPosition(at.X, at.Y);
         binary->Activate();
     }
     // While one of the program's own modal windows is up, the main window keeps to its

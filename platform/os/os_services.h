@@ -19,22 +19,13 @@ namespace abacone {
 // An X11 window id or a Win32 window handle; 0 is none.
 using NativeWindow = std::uintptr_t;
 
-// Screen pixels; right and bottom are exclusive.
-struct ScreenRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-    bool operator==(const ScreenRect&) const = default;
-};
-
 class OsServices {
 public:
     virtual ~OsServices() = default;
     // The window that has the system's activation, whoever owns it; 0 when none.
     virtual NativeWindow ForegroundWindow() = 0;
     // Outer rectangle with the window manager's frame; none when it cannot be read.
-    virtual std::optional<ScreenRect> FrameRect(NativeWindow window) = 0;
+    virtual std::optional<Box> FrameRect(NativeWindow window) = 0;
     virtual bool IsIconic(NativeWindow window) = 0;
     // Shown, on top and active: the start-up pull to the front.
     virtual void BringToFront(TopWindow* window) = 0;
@@ -60,7 +51,7 @@ void SetOs(OsServices* services);  // nullptr restores the system's own
 class FallbackOs : public OsServices {
 public:
     NativeWindow ForegroundWindow() override { return 0; }
-    std::optional<ScreenRect> FrameRect(NativeWindow) override { return std::nullopt; }
+    std::optional<Box> FrameRect(NativeWindow) override { return std::nullopt; }
     bool IsIconic(NativeWindow) override { return false; }
     void BringToFront(TopWindow* window) override;
     void RaiseAbove(TopWindow*, NativeWindow) override {}

@@ -31,10 +31,10 @@ HWND HiddenOwner() {
 
 NativeWindow ForegroundWindow() { return reinterpret_cast<NativeWindow>(GetForegroundWindow()); }
 
-std::optional<ScreenRect> WindowRect(NativeWindow window) {
+std::optional<Box> WindowRect(NativeWindow window) {
     RECT r;
     if (!window || !GetWindowRect(Handle(window), &r)) return std::nullopt;
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
+    return Box::FromEdges(r.left, r.top, r.right, r.bottom);
 }
 
 bool IsIconicWindow(NativeWindow window) { return window && IsIconic(Handle(window)); }

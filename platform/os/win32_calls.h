@@ -9,7 +9,7 @@
 namespace abacone::win32 {
 
 NativeWindow ForegroundWindow();
-std::optional<ScreenRect> WindowRect(NativeWindow window);
+std::optional<Box> WindowRect(NativeWindow window);
 bool IsIconicWindow(NativeWindow window);
 // Joins the foreground window's input queue around one SetWindowPos, so that Windows
 // lets the calculator come to the front.

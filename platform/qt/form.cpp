@@ -88,7 +88,16 @@ void Form::SetStayOnTop(bool on) {
 bool Form::StayOnTop() const { return impl_->stayOnTop; }
 BorderStyle Form::Border() const { return impl_->border; }
 
-QPoint Form::Impl::FrameInset() const { return geometry().topLeft() - frameGeometry().topLeft(); }
+Insets Form::FrameInsets() const {
+    const QRect outer = impl_->frameGeometry(), client = impl_->geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+            outer.bottom() - client.bottom()};
+}
+
+QPoint Form::Impl::FrameInset() const {
+    const Insets frame = face.FrameInsets();
+    return {frame.Left, frame.Top};
+}
 
 void Form::SetBorderStyle(BorderStyle border) {
     Impl& w = *impl_;
@@ -344,11 +353,6 @@ void RunInForm(QWidget* control, const std::function<void()>& handler) {
         form->Run(handler);
     else if (handler)
         handler();
-}
-
-void PlaceOverClientRow(Form& window, const Form& owner, int row) {
-    const int border = (owner.Width() - owner.ClientWidth()) / 2;
-    window.SetPosition(owner.Left(), owner.Top() + (owner.Height() - owner.ClientHeight() - border) + row);
 }
 
 }  // namespace abacone

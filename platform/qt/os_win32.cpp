@@ -18,7 +18,7 @@ NativeWindow Own(TopWindow* top) { return static_cast<NativeWindow>(FromTop(top)
 class Win32Services final : public OsServices, private QAbstractNativeEventFilter {
 public:
     NativeWindow ForegroundWindow() override { return win32::ForegroundWindow(); }
-    std::optional<ScreenRect> FrameRect(NativeWindow w) override { return win32::WindowRect(w); }
+    std::optional<Box> FrameRect(NativeWindow w) override { return win32::WindowRect(w); }
     bool IsIconic(NativeWindow w) override { return win32::IsIconicWindow(w); }
     void BringToFront(TopWindow* top) override {
         QWidget* const window = FromTop(top);

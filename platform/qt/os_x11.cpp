@@ -66,7 +66,7 @@ public:
         return v.empty() ? 0 : v[0];
     }
 
-    std::optional<ScreenRect> FrameRect(NativeWindow window) override {
+    std::optional<Box> FrameRect(NativeWindow window) override {
         const auto w = static_cast<xcb_window_t>(window);
         if (w == XCB_NONE) return std::nullopt;
         auto geometryCookie = xcb_get_geometry(c_, w);
@@ -79,9 +79,9 @@ public:
         auto extents = Property32(w, atoms_[NetFrameExtents], XCB_ATOM_CARDINAL);
         extents.resize(4, 0);
         const int x = origin->dst_x, y = origin->dst_y;
-        return ScreenRect{x - static_cast<int>(extents[0]), y - static_cast<int>(extents[2]),
+        return Box::FromEdges(x - static_cast<int>(extents[0]), y - static_cast<int>(extents[2]),
                           x + geometry->width + static_cast<int>(extents[1]),
-                          y + geometry->height + static_cast<int>(extents[3])};
+                          y + geometry->height + static_cast<int>(extents[3]));
     }
 
     bool IsIconic(NativeWindow window) override {

@@ -224,6 +224,15 @@ int Form::Height() const {
     const RECT r = WindowBox(impl_->hwnd);
     return r.bottom - r.top;
 }
+Insets Form::FrameInsets() const {
+    const RECT outer = WindowBox(impl_->hwnd);
+    POINT origin{0, 0};
+    ::ClientToScreen(impl_->hwnd, &origin);
+    const RECT client = ClientBox(impl_->hwnd);
+    return {origin.x - outer.left, origin.y - outer.top, outer.right - (origin.x + client.right),
+            outer.bottom - (origin.y + client.bottom)};
+}
+
 int Form::ClientWidth() const { return ClientBox(impl_->hwnd).right; }
 int Form::ClientHeight() const { return ClientBox(impl_->hwnd).bottom; }
 
@@ -435,11 +444,6 @@ void Form::Run(const std::function<void()>& handler) {
 void Form::DragByBody(MouseButton button, Point) {
     if (button != MouseButton::Left) return;
     win32::StartMove(reinterpret_cast<NativeWindow>(impl_->hwnd));
-}
-
-void PlaceOverClientRow(Form& window, const Form& owner, int row) {
-    const int border = (owner.Width() - owner.ClientWidth()) / 2;
-    window.SetPosition(owner.Left(), owner.Top() + (owner.Height() - owner.ClientHeight() - border) + row);
 }
 
 }  // namespace abacone

@@ -3,8 +3,8 @@
 namespace abacone {
 namespace {
 
-bool Disjoint(const WindowRect& a, const WindowRect& b) {
-    return a.Right <= b.Left || b.Right <= a.Left || a.Bottom <= b.Top || b.Bottom <= a.Top;
+bool Disjoint(const Box& a, const Box& b) {
+    return a.Right() <= b.Left || b.Right() <= a.Left || a.Bottom() <= b.Top || b.Bottom() <= a.Top;
 }
 
 }  // namespace
@@ -16,14 +16,14 @@ AttachMoves AttachStep(const AttachView& view) {
     // A minimised window or one parked off every screen would carry the calculator out
     // of reach; the desktop and the panels are still followed.
     if (!view.Foreground || view.Foreground->Iconic) return moves;
-    const WindowRect& r = view.Foreground->Frame;
+    const Box& r = view.Foreground->Frame;
     if (Disjoint(r, view.Desktop)) return moves;
 
-    moves.Main = WindowPoint{r.Left, r.Top};
+    moves.Main = Point{r.Left, r.Top};
     if (view.BinaryWindowOpen) {
         int y = r.Top + view.MainHeight;
         if (y > view.ScreenHeight) y = view.ScreenHeight - view.BinaryWindowHeight;
-        moves.Binary = WindowPoint{r.Left, y};
+        moves.Binary = Point{r.Left, y};
     }
     return moves;
 }

@@ -8,16 +8,8 @@
 
 namespace abacone {
 
-// Right and bottom are exclusive.
-struct WindowRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-};
-
 struct ForegroundWindow {
-    WindowRect Frame;     // outer rectangle, frame included
+    Box Frame;     // outer rectangle, frame included
     bool Iconic = false;  // minimised
 };
 
@@ -26,15 +18,15 @@ struct AttachView {
     int MainHeight = 0;  // outer height of the main window
     bool ApplicationActive = false;
     std::optional<ForegroundWindow> Foreground;  // none, or its rectangle could not be read
-    WindowRect Desktop;                          // all screens together
+    Box Desktop;                          // all screens together
     int ScreenHeight = 0;
     bool BinaryWindowOpen = false;
     int BinaryWindowHeight = 0;  // its current outer height
 };
 
 struct AttachMoves {
-    std::optional<WindowPoint> Main;
-    std::optional<WindowPoint> Binary;
+    std::optional<Point> Main;
+    std::optional<Point> Binary;
 };
 
 // A main window in use is 76 pixels or more high; only the shrunken one follows.

@@ -45,25 +45,32 @@ constexpr MainWindowMetrics Main{500, 300, 96, 76, 16, 12};
 
 TEST(Placement, OpenAndDefaultPlaces) {
     EXPECT_EQ(DisplayLinesBottom(Main), 300 + 20 + 28);
-    EXPECT_EQ(BinaryWindowOpenPlace(Main), (WindowPoint{500, 347}));
-    EXPECT_EQ(BinaryWindowDefaultPlace(Main), (WindowPoint{500, 349}));
+    EXPECT_EQ(BinaryWindowOpenPlace(Main), (Point{500, 347}));
+    EXPECT_EQ(BinaryWindowDefaultPlace(Main), (Point{500, 349}));
     // Without a caption bar the window sits right on the client area.
     constexpr MainWindowMetrics bare{0, 0, 76, 76, 16, 12};
-    EXPECT_EQ(BinaryWindowOpenPlace(bare), (WindowPoint{0, 27}));
+    EXPECT_EQ(BinaryWindowOpenPlace(bare), (Point{0, 27}));
+}
+
+TEST(Placement, DialogLiesOnTheOwnersClientRowWhateverTheFrame) {
+    const Box owner{500, 300, 179, 102};
+    EXPECT_EQ(OverClientRow(owner, {3, 23, 3, 3}, 16), (Point{500, 339}));
+    EXPECT_EQ(OverClientRow(owner, {}, 16), (Point{500, 316}));  // no caption, no frame
+    EXPECT_EQ(OverClientRow(owner, {1, 20, 1, 5}, 0), (Point{500, 320}));  // a thick bottom edge counts for nothing
 }
 
 TEST(Placement, HexPadStaysOnTheScreen) {
-    EXPECT_EQ(HexPadPlace(Main, 64, 768), (WindowPoint{504, 347}));
-    EXPECT_EQ(HexPadPlace(Main, 64, 411), (WindowPoint{504, 347}));  // just fits
-    EXPECT_EQ(HexPadPlace(Main, 64, 400), (WindowPoint{504, 336}));
+    EXPECT_EQ(HexPadPlace(Main, 64, 768), (Point{504, 347}));
+    EXPECT_EQ(HexPadPlace(Main, 64, 411), (Point{504, 347}));  // just fits
+    EXPECT_EQ(HexPadPlace(Main, 64, 400), (Point{504, 336}));
 }
 
 TEST(Placement, NudgesStopAtTheirEdge) {
     constexpr int W = 148, H = 54, SW = 1024, SH = 768;
     struct Case {
-        WindowPoint from;
+        Point from;
         NudgeDirection direction;
-        WindowPoint to;
+        Point to;
     } cases[] = {
         {{100, 100}, NudgeDirection::Up, {100, 84}},
         {{100, 10}, NudgeDirection::Up, {100, 0}},
@@ -78,7 +85,7 @@ TEST(Placement, NudgesStopAtTheirEdge) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NudgeWindow(c.from, W, H, c.direction, SW, SH), c.to)
-            << c.from.Left << "," << c.from.Top << " dir " << static_cast<int>(c.direction);
+            << c.from.X << "," << c.from.Y << " dir " << static_cast<int>(c.direction);
     }
 }
 

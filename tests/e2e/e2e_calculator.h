@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/e2e/e2e_shell_session.h"
+#include "tests/support/x_session.h"
 
 #ifndef ABACONE_PROGRAM
 #define ABACONE_PROGRAM "abacone"
@@ -70,13 +70,6 @@ protected:
         return w;
     }
     int ClientHeight(Window w) { return x->Client(w).value_or(XInspect::Rect{}).Height; }
-    void Key(const std::string& keys) { session->Run({"xdotool", "key", "--delay", "30", keys}); }
-    void Type(const std::string& text) { session->Run({"xdotool", "type", "--delay", "30", text}); }
-    void Activate(Window w) { session->Run({"xdotool", "windowactivate", "--sync", std::to_string(w)}); }
-    // Asks for the activation without waiting for it: a window that a modal window of
-    // its own blocks hands it on.
-    void AskActivation(Window w) { session->Run({"xdotool", "windowactivate", std::to_string(w)}); }
-    std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
     // Puts text on the clipboard as another program does: xclip keeps serving the
     // selection until another program takes it.
     void ServeClipboard(const std::string& text) {
@@ -85,8 +78,8 @@ protected:
             std::ofstream out(file, std::ios::binary);
             out << text;
         }
-        session->Spawn({"xclip", "-selection", "clipboard", "-i", "-quiet", file});
-        ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
+        session->OfferClipboard(file);
+        ASSERT_TRUE(WaitUntil([&] { return session->Clipboard() == text; }, Settle)) << session->Clipboard();
         std::remove(file.c_str());  // read by now
     }
     Window StartOtherProgram() {
@@ -100,9 +93,7 @@ protected:
         ASSERT_NE(icon, 0u);
         const auto r = x->Client(icon);
         ASSERT_TRUE(r);
-        session->Run({"xdotool", "mousemove", std::to_string(r->Left + r->Width / 2),
-                      std::to_string(r->Top + r->Height / 2), "sleep", "0.2", "click",
-                      std::to_string(button)});
+        session->ClickAt(r->Left + r->Width / 2, r->Top + r->Height / 2, button);
     }
     // Nice value and scheduling policy from /proc, as `ps` would show them.
     std::pair<int, int> Scheduling() {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tests/e2e/e2e_shell_session.h"
-#include "tests/e2e/key_sequences.h"
+#include "tests/support/key_sequences.h"
+#include "tests/support/x_session.h"
 
 #ifndef ABACONE_PROGRAM
 #define ABACONE_PROGRAM "abacone"
@@ -17,11 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string Trimmed(std::string s) {
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
-    return s;
-}
-
 class KeyboardLayout : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
@@ -31,41 +26,36 @@ protected:
         ASSERT_EQ(status, 0) << "setxkbmap " << GetParam();
         ASSERT_NE(session.Run({"setxkbmap", "-query"}).find(GetParam()), std::string::npos);
         program = session.Spawn({ABACONE_PROGRAM});
-        ASSERT_TRUE(WaitUntil([&] { return !Window().empty(); }, 10s)) << "no window";
-        session.Run({"xdotool", "windowactivate", "--sync", Window()});
-        ASSERT_TRUE(WaitUntil([&] { return Trimmed(session.Run({"xdotool", "getactivewindow"})) == Window(); }, 5s));
+        XInspect::Window w = 0;
+        ASSERT_TRUE(WaitUntil([&] { return (w = x.FindClient("Abacone")) != 0; }, 10s)) << "no window";
+        session.Activate(w);
+        ASSERT_TRUE(WaitUntil([&] { return x.Active() == w; }, 5s));
     }
 
-    std::string Window() const {
-        const std::string ids = session.Run({"xdotool", "search", "--onlyvisible", "--name", "^Abacone$"});
-        return ids.substr(0, ids.find('\n'));
-    }
-    void Type(const std::string& text) { session.Run({"xdotool", "type", "--delay", "20", text}); }
-    void Key(const std::string& keys) { session.Run({"xdotool", "key", "--delay", "20", keys}); }
-    std::string Clipboard() const { return session.Run({"xclip", "-o", "-selection", "clipboard"}); }
     // Copies the decimal line and waits for the clipboard to show `expected`.
     std::string CopiedAfter(const std::string& expected) {
-        Key("ctrl+c");
+        session.Key("ctrl+c");
         std::string seen;
-        WaitUntil([&] { return (seen = Clipboard()) == expected; }, 5s);
+        WaitUntil([&] { return (seen = session.Clipboard()) == expected; }, 5s);
         return seen;
     }
 
-    XSession session{XSession::Options{.WindowManager = true, .TrayHost = false}};
+    XSession session{XSession::Options{.TrayHost = false}};
+    XInspect x{session.Display()};
     pid_t program = -1;
 };
 
 TEST_P(KeyboardLayout, SharedKeySequencesGiveTheirCopies) {
     for (const KeySequence& c : SharedKeySequences) {
-        Key("Escape");
-        Type(c.Typed);
-        if (*c.Keys) Key(c.Keys);
+        session.Key("Escape");
+        session.Type(c.Typed);
+        if (*c.Keys) session.Key(c.Keys);
         EXPECT_EQ(CopiedAfter(c.Copied), c.Copied) << GetParam() << " " << c.Typed << " " << c.Keys;
     }
 }
 
 TEST_P(KeyboardLayout, CtrlEndEndsTheProgram) {
-    Key("ctrl+End");
+    session.Key("ctrl+End");
     int status = -1;
     EXPECT_TRUE(WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }, 5s));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);

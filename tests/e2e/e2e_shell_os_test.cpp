@@ -1,6 +1,5 @@
 // The X11 services against a real server, window manager and notification area.
 #include <gtest/gtest.h>
-#include <xcb/xcb.h>
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -14,7 +13,7 @@
 #include "platform/qt/qt_window.h"
 #include "shell/icons/icons.h"
 #include "shell/tasktray/tasktray.h"
-#include "tests/e2e/e2e_shell_session.h"
+#include "tests/support/x_session.h"
 
 namespace abacone {
 namespace {
@@ -75,8 +74,8 @@ TEST(X11Services, ForegroundWindowFrameAndIconicState) {
     const QRect client(w->mapToGlobal(QPoint(0, 0)), w->size());
     EXPECT_LE(frame->Left, client.left());
     EXPECT_LT(frame->Top, client.top()) << "the window manager's title bar is included";
-    EXPECT_GE(frame->Right, client.left() + client.width());
-    EXPECT_GE(frame->Bottom, client.top() + client.height());
+    EXPECT_GE(frame->Right(), client.left() + client.width());
+    EXPECT_GE(frame->Bottom(), client.top() + client.height());
     EXPECT_EQ(frame->Left, w->frameGeometry().left());
     EXPECT_EQ(frame->Top, w->frameGeometry().top());
     EXPECT_FALSE(Os().FrameRect(0).has_value());
@@ -86,7 +85,7 @@ TEST(X11Services, ForegroundWindowFrameAndIconicState) {
     w->showMinimized();
     EXPECT_TRUE(QTest::qWaitFor([&] { return Os().IsIconic(id); }, 5000));
     // Restored through the window manager, as a taskbar would.
-    session->Run({"xdotool", "windowactivate", Hex(w->winId())});
+    session->Activate(w->winId(), false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Os().IsIconic(id); }, 5000));
 }
 
@@ -134,36 +133,15 @@ QWidget* TrayIconWidget() {
 // The icon's centre in root coordinates: Qt's own idea of its place and size goes stale
 // once the notification area has adopted and resized the window.
 QPoint IconCentre(QWidget* icon) {
-    xcb_connection_t* c = xcb_connect(session->Display().c_str(), nullptr);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const auto id = static_cast<xcb_window_t>(icon->winId());
-    xcb_translate_coordinates_reply_t* at = xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr);
-    xcb_get_geometry_reply_t* size = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
-    const QPoint centre =
-        at && size ? QPoint(at->dst_x + size->width / 2, at->dst_y + size->height / 2) : QPoint();
-    std::free(at);
-    std::free(size);
-    xcb_disconnect(c);
-    return centre;
+    const auto r = e2e::XInspect(session->Display()).Client(icon->winId());
+    return r ? QPoint(r->Left + r->Width / 2, r->Top + r->Height / 2) : QPoint();
 }
 
-// Whether the icon's window sits inside the notification area rather than on the root.
+// Whether the notification area has taken the icon's window in and mapped it, which it
+// does once it has laid the icon out.
 bool Docked() {
     QWidget* icon = TrayIconWidget();
-    if (!icon) return false;
-    xcb_connection_t* c = xcb_connect(session->Display().c_str(), nullptr);
-    const auto id = static_cast<xcb_window_t>(icon->winId());
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, id), nullptr);
-    // The area maps the icon once it has laid it out.
-    xcb_get_window_attributes_reply_t* attributes =
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr);
-    const bool docked = tree && tree->parent != tree->root && attributes &&
-                        attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-    std::free(tree);
-    std::free(attributes);
-    xcb_disconnect(c);
-    return docked;
+    return icon && e2e::XInspect(session->Display()).Docked(icon->winId());
 }
 
 TEST(TaskTrayOnX11, ComesBackWhenTheNotificationAreaRestarts) {
@@ -201,8 +179,7 @@ TEST(TaskTrayOnX11, ButtonsOnTheIconBecomeEvents) {
             QWidget* icon = TrayIconWidget();
             if (!icon || !Docked()) return false;
             const QPoint centre = IconCentre(icon);
-            session->Run({"xdotool", "mousemove", std::to_string(centre.x()),
-                          std::to_string(centre.y())});
+            session->Mouse({"mousemove", std::to_string(centre.x()), std::to_string(centre.y())});
             QTest::qWait(50);
             icon = TrayIconWidget();
             return icon && icon->underMouse();
@@ -216,10 +193,10 @@ TEST(TaskTrayOnX11, ButtonsOnTheIconBecomeEvents) {
     tray.OnMouseUp = [&](TTaskTray*, B b, unsigned, int, int) { events += std::string("up ") + name(b) + " "; };
     tray.OnMouseDblClick = [&](TTaskTray*) { events += "double "; };
 
-    session->Run({"xdotool", "click", "3", "sleep", "0.6", "click", "2"});
+    session->Mouse({"click", "3", "sleep", "0.6", "click", "2"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return events == "down R up R down M up M "; }, 5000)) << events;
     events.clear();
-    session->Run({"xdotool", "click", "--repeat", "2", "--delay", "50", "1"});
+    session->Mouse({"click", "--repeat", "2", "--delay", "50", "1"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return events == "down L up L double up L "; }, 5000)) << events;
 }
 
@@ -230,7 +207,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests needs no X server.
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    abacone::e2e::XSession xsession({.WindowManager = true, .TrayHost = false});
+    abacone::e2e::XSession xsession({.TrayHost = false});
     abacone::session = &xsession;
     if (!xsession.Ready()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

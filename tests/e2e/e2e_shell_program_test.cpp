@@ -24,9 +24,9 @@ TEST_F(Calculator, StartsAtTheBottomRightOnTopActiveAndIdle) {
     EXPECT_TRUE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR")) << "no taskbar button";
     EXPECT_EQ(Scheduling(), std::make_pair(19, 5)) << "nice 19, idle scheduling class";
 
-    Type("12+30=");
-    Key("ctrl+c");
-    EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "42"; }, Settle)) << Clipboard();
+    session->Type("12+30=");
+    session->Key("ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == "42"; }, Settle)) << session->Clipboard();
 }
 
 TEST_F(Calculator, PastedJapaneseTextIsCalculated) {
@@ -35,9 +35,9 @@ TEST_F(Calculator, PastedJapaneseTextIsCalculated) {
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
     // As a text editor would offer it: full-width digits and plus, the multiplication sign.
     ASSERT_NO_FATAL_FAILURE(ServeClipboard("１２＋３０×２"));
-    Key("ctrl+v");
-    Key("ctrl+c");
-    EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "84"; }, Settle)) << Clipboard();
+    session->Key("ctrl+v");
+    session->Key("ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == "84"; }, Settle)) << session->Clipboard();
 }
 
 TEST_F(Calculator, CopiedColumnIsAddedUp) {
@@ -46,9 +46,9 @@ TEST_F(Calculator, CopiedColumnIsAddedUp) {
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
     // Two columns as a spreadsheet copies them: a header row, tabs, CR LF line ends.
     ASSERT_NO_FATAL_FAILURE(ServeClipboard("品名\t金額\r\nりんご\t1,200\r\nみかん\t￥980\r\n合計\t0x10\r\n"));
-    Key("ctrl+g");
-    Key("ctrl+c");
-    EXPECT_TRUE(WaitUntil([&] { return Clipboard() == "2196"; }, Settle)) << Clipboard();
+    session->Key("ctrl+g");
+    session->Key("ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == "2196"; }, Settle)) << session->Clipboard();
 }
 
 TEST_F(Calculator, KeysTypedRightAfterAShortcutReachTheWindowItOpens) {
@@ -56,20 +56,18 @@ TEST_F(Calculator, KeysTypedRightAfterAShortcutReachTheWindowItOpens) {
     const Window w = Main();
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
     struct Case {
-        std::vector<std::string> keys;
+        std::string keys;
         const char* copied;
     } cases[] = {
-        {{"shift+ctrl+s", "3", "0", "Return"}, "0.5"},  // sin 30 through the value dialog
-        {{"shift+ctrl+h", "f", "f", "Return"}, "255"},  // the hexadecimal pad
+        {"shift+ctrl+s 3 0 Return", "0.5"},  // sin 30 through the value dialog
+        {"shift+ctrl+h f f Return", "255"},  // the hexadecimal pad
     };
     // Each starts from a cleared calculator (Esc): the pad refuses to open during an entry.
     for (const auto& c : cases) {
-        // Faster than any window manager hands over the focus.
-        std::vector<std::string> command{"xdotool", "key", "--delay", "1", "Escape"};
-        command.insert(command.end(), c.keys.begin(), c.keys.end());
-        session->Run(command);
-        Key("ctrl+c");
-        EXPECT_TRUE(WaitUntil([&] { return Clipboard() == c.copied; }, Settle)) << c.keys[0] << ": " << Clipboard();
+        session->Key("Escape " + c.keys, 1);  // faster than any window manager hands over the focus
+        session->Key("ctrl+c");
+        EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == c.copied; }, Settle))
+            << c.keys << ": " << session->Clipboard();
     }
 }
 
@@ -88,11 +86,11 @@ TEST_F(Calculator, SwitchingModesKeepsItOffTheTaskbar) {
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
     // The same native window throughout: the switches change its hints in place.
     const auto state = [&](const char* atom) { return x->HasState(w, atom); };
-    Key("ctrl+t");
+    session->Key("ctrl+t");
     EXPECT_TRUE(WaitUntil([&] { return !state("_NET_WM_STATE_ABOVE") && state("_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
-    Key("ctrl+t");
+    session->Key("ctrl+t");
     EXPECT_TRUE(WaitUntil([&] { return state("_NET_WM_STATE_ABOVE") && state("_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
-    Key("shift+ctrl+F1");  // caption off
+    session->Key("shift+ctrl+F1");  // caption off
     EXPECT_TRUE(WaitUntil(
         [&] {
             const auto f = x->Frame(w), c = x->Client(w);
@@ -108,13 +106,13 @@ TEST_F(Calculator, ShrinksWhileAnotherProgramWorksAndFollowsItInAttachMode) {
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
     const Window other = StartOtherProgram();
     ASSERT_NE(other, 0u);
-    Activate(other);
+    session->Activate(other);
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 28; }, Settle));
-    Activate(w);
+    session->Activate(w);
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 76; }, Settle));
 
-    Key("ctrl+alt+a");
-    Activate(other);
+    session->Key("ctrl+alt+a");
+    session->Activate(other);
     const auto corner = x->Frame(other);
     ASSERT_TRUE(corner);
     EXPECT_TRUE(WaitUntil(
@@ -127,8 +125,8 @@ TEST_F(Calculator, ShrinksWhileAnotherProgramWorksAndFollowsItInAttachMode) {
     EXPECT_EQ(x->Active(), other) << "the other window keeps the activation";
     EXPECT_EQ(ClientHeight(w), 28);
 
-    Activate(w);  // attach mode off: back to the bottom right
-    Key("ctrl+alt+a");
+    session->Activate(w);  // attach mode off: back to the bottom right
+    session->Key("ctrl+alt+a");
     EXPECT_TRUE(WaitUntil([&] { return AtBottomRight(w); }, Settle));
 }
 
@@ -137,31 +135,31 @@ TEST_F(Calculator, ItsSmallWindowsLastUntilAnotherProgramIsActive) {
     const Window w = Main();
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w && AtStartPlace(w); }, Settle));
     const Window other = StartOtherProgram();
-    Activate(w);
+    session->Activate(w);
     const auto second = [&]() -> Window {
         const auto all = x->ClientsOf("abacone");
         return all.size() == 2 ? all[1] : 0;
     };
 
-    Key("shift+ctrl+h");  // the hexadecimal pad
+    session->Key("shift+ctrl+h");  // the hexadecimal pad
     ASSERT_TRUE(WaitUntil([&] { return second() != 0 && x->Active() == second(); }, Settle));
     const Window pad = second();
     EXPECT_TRUE(x->HasState(pad, "_NET_WM_STATE_SKIP_TASKBAR")) << "no taskbar button";
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 28; }, Settle)) << "main keeps to its displays";
     EXPECT_NE(second(), 0u) << "the pad stays open while the program is active";
-    Activate(other);
+    session->Activate(other);
     EXPECT_TRUE(WaitUntil([&] { return second() == 0; }, Settle)) << "leaving the program closes it";
-    Activate(w);
+    session->Activate(w);
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == 76; }, Settle));
     EXPECT_EQ(second(), 0u) << "and coming back does not reopen it";
 
-    Key("Prior");  // Page Up: the binary window
+    session->Key("Prior");  // Page Up: the binary window
     ASSERT_TRUE(WaitUntil([&] { return second() != 0 && ClientHeight(second()) == 54; }, Settle));
     const Window binary = second();
     const auto opened = x->Client(binary);
-    Activate(other);
+    session->Activate(other);
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight(binary) == 33; }, Settle)) << "only its digits";
-    AskActivation(w);
+    session->Activate(w, false);
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight(binary) == 54; }, Settle));
     const auto back = x->Client(binary);
     ASSERT_TRUE(opened && back);
@@ -173,14 +171,14 @@ TEST_F(Calculator, TrayIconBringsBackAMinimisedCalculator) {
     Launch();
     const Window w = Main();
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
-    Key("ctrl+q");
+    session->Key("ctrl+q");
     ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
     EXPECT_TRUE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"));
     ClickTrayIcon(3);
     EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->Active() == w; }, Settle));
 
     // The notification area restarts; its new icon still works.
-    Key("ctrl+q");
+    session->Key("ctrl+q");
     ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
     session->StopTrayHost();
     EXPECT_TRUE(WaitUntil([&] { return !x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"); }, Settle))
@@ -207,10 +205,10 @@ TEST_F(Calculator, WithoutANotificationAreaItStaysReachable) {
     const Window w = Main();
     ASSERT_NE(w, 0u) << "the hide option cannot hide it";
     ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
-    Key("ctrl+q");
+    session->Key("ctrl+q");
     ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
     EXPECT_FALSE(x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR")) << "a taskbar entry instead";
-    Activate(w);  // as a taskbar would
+    session->Activate(w);  // as a taskbar would
     EXPECT_TRUE(WaitUntil([&] { return !x->Iconic(w) && x->HasState(w, "_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
 }
 
@@ -227,8 +225,8 @@ TEST_F(Calculator, DraggedByTheIndicatorWithTheLeftButtonOnly) {
     // So the motion comes in steps after a pause, and the check asks for a move in the
     // right direction of most of the distance, never more than all of it.
     const auto drag = [&](const char* button) {
-        std::vector<std::string> steps = {"xdotool", "mousemove", std::to_string(px), std::to_string(py),
-                                          "sleep", "0.2", "mousedown", button, "sleep", "0.5"};
+        std::vector<std::string> steps = {
+            "mousemove", std::to_string(px), std::to_string(py), "sleep", "0.2", "mousedown", button, "sleep", "0.5"};
         for (int i = 1; i <= 4; ++i) {
             for (const std::string& word : {std::string("mousemove"), std::to_string(px - 50 * i),
                                             std::to_string(py - 150 * i / 4), std::string("sleep"),
@@ -237,10 +235,10 @@ TEST_F(Calculator, DraggedByTheIndicatorWithTheLeftButtonOnly) {
         }
         for (const char* word : {"sleep", "0.3", "mouseup"}) steps.emplace_back(word);
         steps.emplace_back(button);
-        session->Run(steps);
+        session->Mouse(steps);
     };
     drag("3");
-    Key("Escape");  // the popup menu the right button opened
+    session->Key("Escape");  // the popup menu the right button opened
     EXPECT_EQ(x->Client(w)->Left, start->Left);
     EXPECT_EQ(x->Client(w)->Top, start->Top);
     drag("1");

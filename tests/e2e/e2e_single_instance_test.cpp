@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/e2e_shell_session.h"
+#include "tests/support/x_session.h"
 
 namespace abacone::e2e {
 namespace {
@@ -71,7 +71,7 @@ TEST_F(SecondStart, RestoresAMinimisedCalculatorAndShowsAHiddenStart) {
         if (c.keys) {
             const Window w = Main();
             ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
-            session->Run({"xdotool", "key", c.keys});
+            session->Key(c.keys);
             ASSERT_TRUE(WaitUntil([&] { return x->Iconic(w); }, Settle));
         } else {
             EXPECT_EQ(x->FindClient("Abacone"), 0u) << "hidden";

@@ -6,8 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "tests/e2e/e2e_shell_session.h"
-#include "tests/e2e/e2e_wayland_session.h"
+#include "tests/support/wayland_session.h"
 
 namespace abacone::e2e {
 namespace {
@@ -20,13 +19,11 @@ TEST(WaylandSession, WithXWaylandTheWindowIsAnX11Client) {
     if (!session.Ready()) GTEST_SKIP() << session.Problem();
     const pid_t pid = session.Spawn({ABACONE_PROGRAM, "p"}, true);
     ASSERT_GT(pid, 0);
-    XSession tools(XSession::Options{.WindowManager = false, .TrayHost = false});
     std::string tree;
     const bool found = WaitUntil(
         [&] {
             // XWayland's window manager is weston's own; the X server's tree shows the client.
-            const std::string command = "xwininfo -display " + session.XDisplay() + " -root -tree";
-            tree = tools.Run({"sh", "-c", command});
+            tree = RunProcess({"xwininfo", "-display", session.XDisplay(), "-root", "-tree"});
             return tree.find("\"Abacone\"") != std::string::npos;
         },
         Settle);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -16,18 +15,6 @@ namespace abacone::e2e {
 namespace {
 
 using Entry = MenuSpec<TForm1>;
-
-// xdotool's name of a shortcut: "shift+ctrl+F1", "ctrl+alt+a", "F1".
-std::string XKeys(int code) {
-    std::string keys;
-    if (code & scShift) keys += "shift+";
-    if (code & scCtrl) keys += "ctrl+";
-    if (code & scAlt) keys += "alt+";
-    std::string name = KeyName(code & 0xFF);
-    if (name == "Esc") name = "Escape";
-    if (name.size() == 1) name[0] = char(std::tolower(static_cast<unsigned char>(name[0])));
-    return keys + name;
-}
 
 // The keys that reach an entry through the menu opened by the menu key: down to it on
 // each level (separators and hidden entries are skipped), right into each submenu, whose
@@ -74,12 +61,10 @@ protected:
     }
     void Invoke(std::span<const Entry> table, std::size_t i) {
         if (table[i].Shortcut) {
-            Key(XKeys(table[i].Shortcut));
+            session->Key(XKeyName(table[i].Shortcut));
             return;
         }
-        std::vector<std::string> command{"xdotool", "key", "--delay", "120"};
-        for (const std::string& k : MenuPath(table, i)) command.push_back(k);
-        session->Run(command);
+        session->Keys(MenuPath(table, i), 120);
     }
     // Answers what a command opened as a person would: Esc in the binary window and the
     // hex pad, Enter in the value dialog and in message boxes; several in a row.
@@ -89,7 +74,7 @@ protected:
             Window other = 0;
             if (!WaitUntil([&] { return (other = OtherActive()) != 0; }, wait)) break;
             const int width = x->Client(other).value_or(XInspect::Rect{}).Width;
-            Key(width == 148 || width == 152 ? "Escape" : "Return");
+            session->Key(width == 148 || width == 152 ? "Escape" : "Return");
             ++closed;
             WaitUntil([&] { return OtherActive() != other; }, Settle);
         }
@@ -101,12 +86,12 @@ protected:
         EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == height; }, Settle))
             << what << ": client height " << ClientHeight(w) << ", not " << height;
         const std::string digits = std::to_string(100 + ++typed);
-        Key("End");
-        Key("Escape");
-        Type(digits);
-        Key("ctrl+c");
-        EXPECT_TRUE(WaitUntil([&] { return Clipboard() == digits; }, Settle))
-            << what << ": typed " << digits << ", copied " << Clipboard();
+        session->Key("End");
+        session->Key("Escape");
+        session->Type(digits);
+        session->Key("ctrl+c");
+        EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == digits; }, Settle))
+            << what << ": typed " << digits << ", copied " << session->Clipboard();
     }
 
     Window w = 0;
@@ -129,9 +114,9 @@ TEST(MenuPath, WalksDownAndIntoSubmenusSkippingSeparatorsAndHiddenEntries) {
         {6, {"Menu", "Down", "Down", "Right", "Right", "Down", "Return"}},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuPath(table, c.index), c.keys) << table[c.index].Name;
-    EXPECT_EQ(XKeys(scShift + scCtrl + vk::F(1)), "shift+ctrl+F1");
-    EXPECT_EQ(XKeys(scCtrl + scAlt + 'A'), "ctrl+alt+a");
-    EXPECT_EQ(XKeys(scCtrl + vk::End), "ctrl+End");
+    EXPECT_EQ(XKeyName(scShift + scCtrl + vk::F(1)), "shift+ctrl+F1");
+    EXPECT_EQ(XKeyName(scCtrl + scAlt + 'A'), "ctrl+alt+a");
+    EXPECT_EQ(XKeyName(scCtrl + vk::End), "ctrl+End");
 }
 
 TEST_F(WindowUse, EveryMenuCommandLeavesTheCalculatorUsable) {
@@ -141,7 +126,7 @@ TEST_F(WindowUse, EveryMenuCommandLeavesTheCalculatorUsable) {
     for (std::size_t i = 0; i < table.size(); ++i) {
         const Entry& e = table[i];
         if (!HasHandler(e) || Exits(e)) continue;
-        const std::string what = std::string(e.Name) + " " + (e.Shortcut ? XKeys(e.Shortcut) : "by the menu");
+        const std::string what = std::string(e.Name) + " " + (e.Shortcut ? XKeyName(e.Shortcut) : "by the menu");
         for (int use = 0; use < (Toggles(e) ? 2 : 1); ++use) {
             Invoke(table, i);
             if (e.Click == &TForm1::KQ1Click) {
@@ -183,9 +168,9 @@ TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
         {"the binary window", {"Prior", "Escape"}, "0"},
     };
     for (const auto& c : cases) {
-        Key("Escape");
+        session->Key("Escape");
         for (const std::string& step : c.keys) {
-            session->Run({"sh", "-c", "xdotool key --delay 60 " + step});
+            session->Key(step, 60);
             // Each step but the last leaves one of the program's windows to answer.
             if (&step != &c.keys.back()) {
                 EXPECT_TRUE(WaitUntil([&] { return OtherActive() != 0; }, Settle)) << c.what << " at " << step;
@@ -193,8 +178,9 @@ TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
         }
         EXPECT_TRUE(WaitUntil([&] { return x->Active() == w && ClientHeight(w) == 76; }, Settle))
             << c.what << ": active " << (x->Active() == w) << ", height " << ClientHeight(w);
-        Key("ctrl+c");
-        EXPECT_TRUE(WaitUntil([&] { return Clipboard() == c.copied; }, Settle)) << c.what << ": " << Clipboard();
+        session->Key("ctrl+c");
+        EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == c.copied; }, Settle))
+            << c.what << ": " << session->Clipboard();
         ExpectUsable(76, c.what);
     }
 }
@@ -207,7 +193,7 @@ TEST_F(WindowUse, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
     ASSERT_GT(captioned, 0);
     for (int pair = 0; pair < 3; ++pair) {
         for (bool on : {false, true}) {
-            Key("shift+ctrl+F1");
+            session->Key("shift+ctrl+F1");
             // The client sits right in the corner without a caption, below it with one.
             EXPECT_TRUE(WaitUntil(
                 [&] {
@@ -237,12 +223,12 @@ TEST_F(WindowUse, ATrayPressWhileAModalWindowIsUpBringsTheCalculatorBack) {
         {"the value dialog", "shift+ctrl+s", 0, "Escape"},
     };
     for (const auto& c : cases) {
-        Activate(w);
-        Key("Escape");  // no entry: the dialog opens only then
-        Key(c.opens);
+        session->Activate(w);
+        session->Key("Escape");  // no entry: the dialog opens only then
+        session->Key(c.opens);
         Window modal = 0;
         ASSERT_TRUE(WaitUntil([&] { return (modal = OtherActive()) != 0; }, Settle)) << c.what;
-        Activate(other);
+        session->Activate(other);
         ASSERT_TRUE(WaitUntil([&] { return x->Active() == other; }, Settle)) << c.what;
         ClickTrayIcon(1);
         EXPECT_TRUE(WaitUntil([&] { return OtherActive() == modal; }, Settle)) << c.what << ": back to answer";
@@ -250,7 +236,7 @@ TEST_F(WindowUse, ATrayPressWhileAModalWindowIsUpBringsTheCalculatorBack) {
             EXPECT_TRUE(WaitUntil([&] { return ClientHeight(modal) == c.otherHeight; }, Settle))
                 << c.what << ": height " << ClientHeight(modal);
         }
-        Key(c.closes);
+        session->Key(c.closes);
         ExpectUsable(76, c.what);
     }
 }

@@ -1,5 +1,5 @@
-// In-process stand-ins for the value dialog and the message box, and a fixture that
-// installs them over a freshly reset engine.
+// An in-process stand-in for the value dialog, and a fixture that installs it and a
+// recording message box over a freshly reset engine.
 #pragma once
 
 #include <deque>
@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "platform/services/services.h"
+#include "tests/support/recording_messages.h"
 
 namespace abacone::testing {
 
@@ -37,21 +38,6 @@ private:
     std::vector<Call> calls_;
 };
 
-class FakeMessages final : public MessageService {
-public:
-    struct Box {
-        std::string Title, Text;
-        MessageIcon Icon;
-    };
-    const std::vector<Box>& Boxes() const { return boxes_; }
-    void Show(std::string_view title, std::string_view text, MessageIcon icon) override {
-        boxes_.push_back({std::string(title), std::string(text), icon});
-    }
-
-private:
-    std::vector<Box> boxes_;
-};
-
 class FunctionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,7 +53,7 @@ protected:
     void Fresh() {
         ResetEngine();
         dialog = FakeDialog{};
-        messages = FakeMessages{};
+        messages = RecordingMessages{};
     }
 
     // Plays calculator keys: digits and ".", the four operators, "=".
@@ -86,7 +72,7 @@ protected:
     static std::string Entry() { return State.EntryLength ? std::string(State.EntryBuffer) : ""; }
 
     FakeDialog dialog;
-    FakeMessages messages;
+    RecordingMessages messages;
 };
 
 }  // namespace abacone::testing

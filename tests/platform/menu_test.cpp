@@ -10,28 +10,11 @@
 #include "platform/services/keycodes.h"
 #include "platform/menu.h"
 #include "platform/qt/qt_window.h"
+#include "tests/window/menu_table.h"
 
 namespace abacone {
 namespace {
 
-struct Owner {
-    std::vector<std::string> calls;
-    void Copy() { calls.push_back("Copy"); }
-    void Up() { calls.push_back("Up"); }
-    void Top() { calls.push_back("Top"); }
-    void Exit() { calls.push_back("Exit"); }
-};
-
-constexpr MenuSpec<Owner> kTable[] = {
-    {0, "Copy", "複写 (&C)", scCtrl + 'C', 0, &Owner::Copy},
-    {0, "Move", "移動 (&F)", 0, 0, nullptr},
-    {1, "Nudge", "微妙に移動 (&D)", 0, mfHidden, nullptr},
-    {2, "Up", "上 (&U)", scCtrl + vk::Up, 0, &Owner::Up},
-    {1, "Sep", "-", 0, 0, nullptr},
-    {1, "Top", "最上置 (&T)", scCtrl + 'T', mfChecked | mfRadio, &Owner::Top},
-    {0, "Exit1", "終了 (&X)", scCtrl + vk::End, mfHidden | mfFreshPress, &Owner::Exit},
-    {0, "Exit", "終了 (&X)", 0, 0, &Owner::Exit},
-};
 
 QStringList Texts(const QMenu* menu) {
     QStringList texts;
@@ -39,26 +22,10 @@ QStringList Texts(const QMenu* menu) {
     return texts;
 }
 
-TEST(PopupMenu, ShortcutsReachHiddenEntriesAndHiddenSubmenus) {
-    Owner owner;
-    PopupMenu menu(MenuItems<Owner>(owner, kTable));
-    for (const auto& [code, name] : {std::pair{scCtrl + vk::Up, "Up"}, {scCtrl + vk::End, "Exit1"},
-                                     {scCtrl + 'C', "Copy"}}) {
-        const MenuItem* item = menu.FindShortcut(code);
-        ASSERT_NE(item, nullptr) << name;
-        EXPECT_EQ(item->Name, name);
-    }
-    EXPECT_EQ(menu.FindShortcut(scShift + scCtrl + 'C'), nullptr);
-    EXPECT_EQ(menu.FindShortcut(0), nullptr);  // entries without a shortcut never match
-    menu.FindShortcut(scCtrl + vk::Up)->OnClick();
-    EXPECT_EQ(owner.calls, std::vector<std::string>{"Up"});
-    EXPECT_TRUE(menu.FindShortcut(scCtrl + vk::End)->FreshPressOnly);
-}
-
 TEST(PopupMenu, ShowsOnlyTheVisibleTreeWithShortcutTextsAndMarks) {
-    Owner owner;
+    MenuOwner owner;
     Form window(BorderStyle::None, false);
-    window.SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<Owner>(owner, kTable)));
+    window.SetPopupMenu(std::make_unique<PopupMenu>(MenuItems<MenuOwner>(owner, kTable)));
     EXPECT_EQ(BuiltMenu(window), nullptr);  // nothing is built before the first popup
     window.PopupAt({10, 10});
     QMenu* built = BuiltMenu(window);

@@ -5,7 +5,7 @@
 
 #include "shell/logic/attach.h"
 #include "shell/logic/command_line.h"
-#include "shell/logic/placement.h"
+#include "ui/geometry/placement.h"
 
 namespace abacone {
 namespace {
@@ -44,7 +44,7 @@ TEST(Placement, JumpsKeepTheirMargins) {
     struct Case {
         Jump jump;
         int width, height;
-        WindowPoint at;
+        Point at;
     } cases[] = {
         {Jump::BottomRight, 179, 101, {1085, 891}},
         {Jump::BottomLeft, 179, 101, {16, 891}},
@@ -65,9 +65,9 @@ TEST(Placement, StartupLeavesTheCompactWindowAboveTheBottom) {
     for (int decoration : {0, 6, 25}) {
         for (int frame : {0, 3, 4}) {
             const int laidOut = 186 + decoration;
-            const WindowPoint at = StartupPlace(179, laidOut, frame, screen);
-            EXPECT_EQ(at.Left, 1024 - 179 - 16);
-            const int compactBottom = at.Top + (76 + decoration);
+            const Point at = StartupPlace(179, laidOut, frame, screen);
+            EXPECT_EQ(at.X, 1024 - 179 - 16);
+            const int compactBottom = at.Y + (76 + decoration);
             EXPECT_EQ(768 - compactBottom, 33 + frame) << decoration << " " << frame;
         }
     }
@@ -91,18 +91,18 @@ TEST(Placement, ExtendedRowsPullTheWindowUpNearTheBottom) {
 TEST(Placement, BinaryWindowReturnsUnderTheDisplayLines) {
     MainWindowMetrics main{.Left = 300, .Top = 400, .Height = 101, .ClientHeight = 76,
                            .Label1Height = 16, .Label3Height = 12};
-    EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (WindowPoint{300, 452}));
+    EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (Point{300, 452}));
     main.Top = 741;  // row 793 lies below the screen
-    EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (WindowPoint{300, 714}));
+    EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (Point{300, 714}));
     main.Top = 716;  // row 768 exactly: not below
-    EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (WindowPoint{300, 768}));
+    EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (Point{300, 768}));
 }
 
 AttachView Shrunken() {
     AttachView v;
     v.MainHeight = 53;
-    v.Foreground = ForegroundWindow{{200, 150, 800, 600}, false};
-    v.Desktop = {0, 0, 1280, 1024};
+    v.Foreground = ForegroundWindow{Box::FromEdges(200, 150, 800, 600), false};
+    v.Desktop = Box::FromEdges(0, 0, 1280, 1024);
     v.ScreenHeight = 1024;
     return v;
 }
@@ -121,15 +121,15 @@ TEST(AttachStep, FollowsOnlyWhenShrunkenInactiveAndReachable) {
         {"no foreground", [](AttachView& v) { v.Foreground.reset(); }, false},
         {"foreground iconic", [](AttachView& v) { v.Foreground->Iconic = true; }, false},
         {"parked far away",
-         [](AttachView& v) { v.Foreground->Frame = {-32000, -32000, -31840, -31973}; }, false},
+         [](AttachView& v) { v.Foreground->Frame = Box::FromEdges(-32000, -32000, -31840, -31973); }, false},
         {"right of the screen",
-         [](AttachView& v) { v.Foreground->Frame = {1280, 10, 1500, 300}; }, false},
+         [](AttachView& v) { v.Foreground->Frame = Box::FromEdges(1280, 10, 1500, 300); }, false},
         {"below the screen",
-         [](AttachView& v) { v.Foreground->Frame = {10, 1024, 300, 1200}; }, false},
+         [](AttachView& v) { v.Foreground->Frame = Box::FromEdges(10, 1024, 300, 1200); }, false},
         {"partly off the left",
-         [](AttachView& v) { v.Foreground->Frame = {-100, -20, 1, 300}; }, true},
+         [](AttachView& v) { v.Foreground->Frame = Box::FromEdges(-100, -20, 1, 300); }, true},
         {"the whole desktop",
-         [](AttachView& v) { v.Foreground->Frame = {0, 0, 1280, 1024}; }, true},
+         [](AttachView& v) { v.Foreground->Frame = Box::FromEdges(0, 0, 1280, 1024); }, true},
     };
     for (const auto& c : cases) {
         AttachView v = Shrunken();
@@ -138,7 +138,7 @@ TEST(AttachStep, FollowsOnlyWhenShrunkenInactiveAndReachable) {
         EXPECT_EQ(m.Main.has_value(), c.moves) << c.name;
         EXPECT_FALSE(m.Binary.has_value()) << c.name;
         if (c.moves && m.Main) {
-            EXPECT_EQ(*m.Main, (WindowPoint{v.Foreground->Frame.Left, v.Foreground->Frame.Top}))
+            EXPECT_EQ(*m.Main, (Point{v.Foreground->Frame.Left, v.Foreground->Frame.Top}))
                 << c.name;
         }
     }
@@ -148,12 +148,12 @@ TEST(AttachStep, CarriesTheBinaryWindowBelowTheCalculator) {
     AttachView v = Shrunken();
     v.BinaryWindowOpen = true;
     v.BinaryWindowHeight = 33;
-    EXPECT_EQ(AttachStep(v).Binary, (WindowPoint{200, 203}));
+    EXPECT_EQ(AttachStep(v).Binary, (Point{200, 203}));
 
-    v.Foreground->Frame = {40, 1000, 400, 1024};  // 1053 is below the screen
+    v.Foreground->Frame = Box::FromEdges(40, 1000, 400, 1024);  // 1053 is below the screen
     const AttachMoves m = AttachStep(v);
-    EXPECT_EQ(m.Main, (WindowPoint{40, 1000}));
-    EXPECT_EQ(m.Binary, (WindowPoint{40, 991}));
+    EXPECT_EQ(m.Main, (Point{40, 1000}));
+    EXPECT_EQ(m.Binary, (Point{40, 991}));
 
     v.ApplicationActive = true;
     EXPECT_FALSE(AttachStep(v).Binary.has_value());

@@ -20,6 +20,7 @@
 #include "shell/logic/shell_state.h"
 #include "shell/reset.h"
 #include "shell/tasktray/tasktray.h"
+#include "tests/support/recording_messages.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/main/form1.h"
@@ -29,7 +30,7 @@ namespace {
 
 struct FakeOs final : OsServices {
     NativeWindow foreground = 0;
-    std::optional<ScreenRect> frame;
+    std::optional<Box> frame;
     bool iconic = false;
     std::vector<bool> skips;
     int lowered = 0;
@@ -37,7 +38,7 @@ struct FakeOs final : OsServices {
     std::vector<NativeWindow> raisedAbove;
 
     NativeWindow ForegroundWindow() override { return foreground; }
-    std::optional<ScreenRect> FrameRect(NativeWindow w) override {
+    std::optional<Box> FrameRect(NativeWindow w) override {
         return w == foreground ? frame : std::nullopt;
     }
     bool IsIconic(NativeWindow) override { return iconic; }
@@ -52,18 +53,6 @@ struct FakeOs final : OsServices {
     void LowerPriority() override { ++lowered; }
     bool StartMove(TopWindow*) override { return false; }
     void WatchTrayHost(std::function<void()>) override {}
-};
-
-struct RecordedMessage {
-    std::string title, text;
-    MessageIcon icon;
-};
-
-struct Messages final : MessageService {
-    std::vector<RecordedMessage> shown;
-    void Show(std::string_view title, std::string_view text, MessageIcon icon) override {
-        shown.push_back({std::string(title), std::string(text), icon});
-    }
 };
 
 int hexPadClosings = 0;
@@ -108,7 +97,7 @@ protected:
 
 public:  // the case tables change these
     FakeOs os;
-    Messages messages;
+    RecordingMessages messages;
     std::unique_ptr<TForm1> form;
 };
 
@@ -124,7 +113,7 @@ protected:
         form->SetPosition(500, 500);
         ShrinkToDisplays();
         os.foreground = 42;
-        os.frame = ScreenRect{120, 80, 520, 380};
+        os.frame = Box::FromEdges(120, 80, 520, 380);
     }
 };
 
@@ -137,7 +126,7 @@ TEST_F(AttachTest, FollowsTheForegroundWindowWithoutTakingTheActivation) {
         {"shrunken and inactive", [](AttachTest&) {}, true},
         {"foreground minimised", [](AttachTest& t) { t.os.iconic = true; }, false},
         {"foreground off the screen",
-         [](AttachTest& t) { t.os.frame = ScreenRect{-32000, -32000, -31840, -31973}; }, false},
+         [](AttachTest& t) { t.os.frame = Box::FromEdges(-32000, -32000, -31840, -31973); }, false},
         {"no foreground", [](AttachTest& t) { t.os.foreground = 0; }, false},
         {"rectangle unreadable", [](AttachTest& t) { t.os.frame.reset(); }, false},
         {"in use", [](AttachTest& t) { t.form->SetClientHeight(76); }, false},
@@ -148,7 +137,7 @@ TEST_F(AttachTest, FollowsTheForegroundWindowWithoutTakingTheActivation) {
         ShrinkToDisplays();
         form->SetPosition(500, 500);
         os.foreground = 42;
-        os.frame = ScreenRect{120, 80, 520, 380};
+        os.frame = Box::FromEdges(120, 80, 520, 380);
         os.iconic = false;
         os.raisedAbove.clear();
         c.change(*this);
@@ -320,11 +309,11 @@ TEST_F(ShellWindowTest, StayOnTopAttachModeAndCaption) {
 TEST_F(ShellWindowTest, AboutBox) {
     Start();
     Key(0x70, false);  // F1
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "About me");
-    EXPECT_EQ(messages.shown[0].text,
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_EQ(messages.Boxes()[0].Title, "About me");
+    EXPECT_EQ(messages.Boxes()[0].Text,
               "Abacone for Win.2kPro./NT4WS/9x\r\tversion 1.23\r\rAbacone contributors");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.Boxes()[0].Icon, MessageIcon::Information);
 }
 
 TEST_F(ShellWindowTest, OwnDialogsShrinkTheWindowButOnlyLeavingTheProgramClosesThePad) {

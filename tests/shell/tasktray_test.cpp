@@ -11,6 +11,7 @@
 #include "platform/services/services.h"
 #include "platform/qt/qt_window.h"
 #include "shell/icons/icons.h"
+#include "tests/support/recording_messages.h"
 
 namespace abacone {
 namespace {
@@ -28,13 +29,6 @@ protected:
         calls.push_back(action);
         tips.emplace_back(IconData().Tip);
         return accept;
-    }
-};
-
-struct RecordedMessages : MessageService {
-    std::vector<std::string> texts;
-    void Show(std::string_view, std::string_view text, MessageIcon) override {
-        texts.emplace_back(text);
     }
 };
 
@@ -139,7 +133,7 @@ TEST(TaskTray, NotificationsBecomeEvents) {
 }
 
 TEST(TaskTray, UnassignedEventsAndFailingHandlers) {
-    RecordedMessages messages;
+    RecordingMessages messages;
     SetMessages(&messages);
     RecordingTray tray;
     for (unsigned n = 0x200; n <= 0x209; ++n) tray.TrayWndProc(n);  // nothing assigned
@@ -151,7 +145,7 @@ TEST(TaskTray, UnassignedEventsAndFailingHandlers) {
     tray.TrayWndProc(0x201);
     tray.TrayWndProc(0x201);
     EXPECT_EQ(downs, 2) << "the component goes on after a failing handler";
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"handler failed"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"handler failed"});
     SetMessages(nullptr);
 }
 

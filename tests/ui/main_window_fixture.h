@@ -32,35 +32,14 @@ public:
     std::vector<std::string> titles;
 };
 
-// Stands in for the shell: records which window command the menu asked for.
-class RecordingCommands final : public WindowCommands {
-public:
-    void MoveToBottomRight() override { calls.emplace_back("MoveToBottomRight"); }
-    void MoveToBottomLeft() override { calls.emplace_back("MoveToBottomLeft"); }
-    void MoveToTopRight() override { calls.emplace_back("MoveToTopRight"); }
-    void MoveToTopLeft() override { calls.emplace_back("MoveToTopLeft"); }
-    void MoveToCentre() override { calls.emplace_back("MoveToCentre"); }
-    void NudgeUp() override { calls.emplace_back("NudgeUp"); }
-    void NudgeDown() override { calls.emplace_back("NudgeDown"); }
-    void NudgeLeft() override { calls.emplace_back("NudgeLeft"); }
-    void NudgeRight() override { calls.emplace_back("NudgeRight"); }
-    void ToggleStayOnTop() override { calls.emplace_back("ToggleStayOnTop"); }
-    void ToggleCaption() override { calls.emplace_back("ToggleCaption"); }
-    void ToggleExtendedKeypad() override { calls.emplace_back("ToggleExtendedKeypad"); }
-    void ToggleAttachMode() override { calls.emplace_back("ToggleAttachMode"); }
-    void ShowAbout() override { calls.emplace_back("ShowAbout"); }
-    void MinimiseCalculator() override { calls.emplace_back("MinimiseCalculator"); }
-    void ExitCalculator() override { calls.emplace_back("ExitCalculator"); }
-    std::vector<std::string> calls;
-};
-
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetWindowState();
         SetClipboard(&clipboard);
         SetValueDialog(&dialog);
-        SetWindowCommands(&commands);
+        // Stands in for the shell: records which window command the menu asked for.
+        SetWindowCommands([this](WindowCommand c) { commands.calls.emplace_back(WindowCommandName(c)); });
         form = std::make_unique<TForm1>();
     }
     void TearDown() override {
@@ -100,7 +79,9 @@ protected:
 
     MemoryClipboard clipboard;
     RecordingDialog dialog;
-    RecordingCommands commands;
+    struct {
+        std::vector<std::string> calls;
+    } commands;
     std::unique_ptr<TForm1> form;
 };
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "tests/e2e/e2e_shell_session.h"
-#include "tests/e2e/key_sequences.h"
+#include "tests/support/key_sequences.h"
+#include "tests/support/x_session.h"
 
 namespace abacone::e2e {
 namespace {
@@ -25,7 +25,7 @@ protected:
         setenv("WINEPREFIX", ABACONE_WINE_PREFIX, 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d", 1);
-        session = std::make_unique<XSession>(XSession::Options{.WindowManager = true, .TrayHost = false});
+        session = std::make_unique<XSession>(XSession::Options{.TrayHost = false});
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
         // "p": the normal priority, so a busy machine does not hold the calculator back.
@@ -47,7 +47,7 @@ protected:
         return WaitUntil(
             [&] {
                 if (x->Active() == window) return true;
-                session->Run({"xdotool", "windowactivate", "--sync", std::to_string(window)});
+                session->Activate(window);
                 return x->Active() == window;
             },
             Settle);
@@ -57,9 +57,9 @@ protected:
         if (session && session->Ready()) session->Run({ABACONE_WINESERVER, "-k"});
     }
 
-    void Type(const std::string& text) { session->Run({"xdotool", "type", "--delay", "30", text}); }
-    void Key(const std::string& key) { session->Run({"xdotool", "key", "--delay", "30", key}); }
-    std::string Clipboard() { return session->Run({"xclip", "-o", "-selection", "clipboard"}); }
+    void Type(const std::string& text) { session->Type(text); }
+    void Key(const std::string& keys) { session->Key(keys); }
+    std::string Clipboard() { return session->Clipboard(); }
     std::string CopiedAfter(const std::string& expected) {
         Key("ctrl+c");
         std::string seen;
@@ -96,7 +96,7 @@ TEST_F(WineCalculator, PastedJapaneseTextIsCalculated) {
     const std::string text = "１２＋３０×２";
     const std::string file = testing::TempDir() + "abacone-wine-clipboard.txt";
     std::ofstream(file, std::ios::binary) << text;
-    session->Spawn({"xclip", "-selection", "clipboard", "-i", "-quiet", file});
+    session->OfferClipboard(file);
     ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
     Key("ctrl+v");
     EXPECT_EQ(CopiedAfter("84"), "84");
@@ -106,8 +106,8 @@ TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {
     const auto client = x->Client(window);
     ASSERT_TRUE(client);
     // The "7" key: client box 0, 28, 20, 12.
-    session->Run({"xdotool", "mousemove", std::to_string(client->Left + 10), std::to_string(client->Top + 34), "click",
-                  "--repeat", "2", "--delay", "80", "1"});
+    session->Mouse({"mousemove", std::to_string(client->Left + 10), std::to_string(client->Top + 34), "click",
+                    "--repeat", "2", "--delay", "80", "1"});
     EXPECT_EQ(CopiedAfter("77"), "77");
 }
 

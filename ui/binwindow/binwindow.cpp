@@ -16,8 +16,8 @@ void OpenBinaryWindow() {
     auto window = std::make_unique<TForm3>();
     Form3 = window.get();
     window->ShowBinary(BinaryWindowText());
-    const WindowPoint at = BinaryWindowOpenPlace(CurrentMainMetrics());
-    window->SetPosition(at.Left, at.Top);
+    const Point at = BinaryWindowOpenPlace(CurrentMainMetrics());
+    window->SetPosition(at.X, at.Y);
     BinaryWindowHeight = window->Height();
     // The main window keeps its own stay-on-top flag across the modal run, and the run
     // hands the activation back to it.

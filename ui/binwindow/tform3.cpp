@@ -38,6 +38,6 @@ void TForm3::Nudge(NudgeDirection direction) {
     MoveTo(NudgeWindow({Left(), Top()}, Width(), Height(), direction, ScreenWidth(), ScreenHeight()));
 }
 
-void TForm3::MoveTo(WindowPoint at) { SetPosition(at.Left, at.Top); }
+void TForm3::MoveTo(Point at) { SetPosition(at.X, at.Y); }
 
 }  // namespace abacone

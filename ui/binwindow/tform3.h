@@ -40,7 +40,7 @@ private:
     void BuildLayout();
     void BuildMenu();
     void Nudge(NudgeDirection direction);
-    void MoveTo(WindowPoint at);
+    void MoveTo(Point at);
 
     Panel* label1_ = nullptr;
     Button* button1_ = nullptr;

@@ -15,8 +15,8 @@ void OpenHexPad() {
     if (State.ErrorLatched || State.EntryLength != 0 || Form4) return;
     auto pad = std::make_unique<TForm4>();
     Form4 = pad.get();
-    const WindowPoint at = HexPadPlace(CurrentMainMetrics(), pad->Height(), ScreenHeight());
-    pad->SetPosition(at.Left, at.Top);
+    const Point at = HexPadPlace(CurrentMainMetrics(), pad->Height(), ScreenHeight());
+    pad->SetPosition(at.X, at.Y);
     pad->ShowModal();
     Form4 = nullptr;
     pad.reset();

@@ -2,7 +2,7 @@
 // (KC1Click, KT1Click, K12Click, ...), the member forwards to the free function of the
 // engine with `abacone::`; the names are the menu entries' and are kept on both sides so
 // that a menu name leads straight to its operation. The window commands go to the
-// shell's WindowCommands (window_commands.h).
+// shell through RunWindowCommand (window_commands.h).
 #include "engine/copy.h"
 #include "engine/engine.h"
 #include "functions/functions.h"
@@ -86,22 +86,22 @@ void TForm1::N10Click() { CalculateFromClipboard(0); }
 void TForm1::KD2Click() { CalculateFromClipboard(1); }
 void TForm1::KG1Click() { SumFromClipboard(); }
 
-void TForm1::K11Click() { Commands().MoveToBottomRight(); }
-void TForm1::K21Click() { Commands().MoveToBottomLeft(); }
-void TForm1::K32Click() { Commands().MoveToTopRight(); }
-void TForm1::K9Click() { Commands().MoveToTopLeft(); }
-void TForm1::K10Click() { Commands().MoveToCentre(); }
-void TForm1::KU1Click() { Commands().NudgeUp(); }
-void TForm1::KD4Click() { Commands().NudgeDown(); }
-void TForm1::KL1Click() { Commands().NudgeLeft(); }
-void TForm1::KR2Click() { Commands().NudgeRight(); }
-void TForm1::ExtraClick() { Commands().ToggleExtendedKeypad(); }
-void TForm1::Saijoh() { Commands().ToggleStayOnTop(); }
-void TForm1::MCaptClick() { Commands().ToggleCaption(); }
-void TForm1::AttachWinClick() { Commands().ToggleAttachMode(); }
-void TForm1::KA1Click() { Commands().ShowAbout(); }
-void TForm1::KQ1Click() { Commands().MinimiseCalculator(); }
-void TForm1::KX1Click() { Commands().ExitCalculator(); }
+void TForm1::K11Click() { RunWindowCommand(WindowCommand::MoveToBottomRight); }
+void TForm1::K21Click() { RunWindowCommand(WindowCommand::MoveToBottomLeft); }
+void TForm1::K32Click() { RunWindowCommand(WindowCommand::MoveToTopRight); }
+void TForm1::K9Click() { RunWindowCommand(WindowCommand::MoveToTopLeft); }
+void TForm1::K10Click() { RunWindowCommand(WindowCommand::MoveToCentre); }
+void TForm1::KU1Click() { RunWindowCommand(WindowCommand::NudgeUp); }
+void TForm1::KD4Click() { RunWindowCommand(WindowCommand::NudgeDown); }
+void TForm1::KL1Click() { RunWindowCommand(WindowCommand::NudgeLeft); }
+void TForm1::KR2Click() { RunWindowCommand(WindowCommand::NudgeRight); }
+void TForm1::ExtraClick() { RunWindowCommand(WindowCommand::ToggleExtendedKeypad); }
+void TForm1::Saijoh() { RunWindowCommand(WindowCommand::ToggleStayOnTop); }
+void TForm1::MCaptClick() { RunWindowCommand(WindowCommand::ToggleCaption); }
+void TForm1::AttachWinClick() { RunWindowCommand(WindowCommand::ToggleAttachMode); }
+void TForm1::KA1Click() { RunWindowCommand(WindowCommand::ShowAbout); }
+void TForm1::KQ1Click() { RunWindowCommand(WindowCommand::MinimiseCalculator); }
+void TForm1::KX1Click() { RunWindowCommand(WindowCommand::ExitCalculator); }
 
 void TForm1::FormMouseDown(MouseButton button, Point globalPos) { DragByBody(button, globalPos); }
 void TForm1::MouseDown(MouseButton button, Point globalPos) { FormMouseDown(button, globalPos); }

@@ -1,35 +1,34 @@
 #include "ui/main/window_commands.h"
 
+#include <cstddef>
+#include <iterator>
+#include <utility>
+
 namespace abacone {
 namespace {
 
-class NoCommands final : public WindowCommands {
-public:
-    void MoveToBottomRight() override {}
-    void MoveToBottomLeft() override {}
-    void MoveToTopRight() override {}
-    void MoveToTopLeft() override {}
-    void MoveToCentre() override {}
-    void NudgeUp() override {}
-    void NudgeDown() override {}
-    void NudgeLeft() override {}
-    void NudgeRight() override {}
-    void ToggleStayOnTop() override {}
-    void ToggleCaption() override {}
-    void ToggleExtendedKeypad() override {}
-    void ToggleAttachMode() override {}
-    void ShowAbout() override {}
-    void MinimiseCalculator() override {}
-    void ExitCalculator() override {}
+constexpr std::string_view Names[] = {
+    "MoveToBottomRight", "MoveToBottomLeft", "MoveToTopRight",     "MoveToTopLeft",
+    "MoveToCentre",      "NudgeUp",          "NudgeDown",          "NudgeLeft",
+    "NudgeRight",        "ToggleStayOnTop",  "ToggleCaption",      "ToggleExtendedKeypad",
+    "ToggleAttachMode",  "ShowAbout",        "MinimiseCalculator", "ExitCalculator",
 };
+static_assert(std::size(Names) == static_cast<std::size_t>(WindowCommand::Count), "one name per command");
 
-NoCommands none;
-WindowCommands* installed = &none;
+WindowCommandRunner installed;
 
 }  // namespace
 
-void SetWindowCommands(WindowCommands* commands) { installed = commands ? commands : &none; }
+std::string_view WindowCommandName(WindowCommand command) {
+    const auto index = static_cast<std::size_t>(command);
+    return index < std::size(Names) ? Names[index] : std::string_view{};
+}
 
-WindowCommands& Commands() { return *installed; }
+void SetWindowCommands(WindowCommandRunner runner) { installed = std::move(runner); }
+
+void RunWindowCommand(WindowCommand command) {
+    // Runs a copy: a command that ends the shell uninstalls the runner while it runs.
+    if (const WindowCommandRunner run = installed) run(command);
+}
 
 }  // namespace abacone

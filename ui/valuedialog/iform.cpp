@@ -5,6 +5,7 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/menu.h"
+#include "ui/geometry/window_geometry.h"
 
 namespace abacone {
 
@@ -92,7 +93,10 @@ ValueDialogService::Answer TIForm::Ask(std::string_view title, std::string_view 
     label1_->SetCaption(title);
     label2_->SetCaption(prompt);
     edit1_->SetText("0");
-    if (const Form* owner = MainForm()) PlaceOverClientRow(*this, *owner, HexLineRow);
+    if (const Form* owner = MainForm()) {
+        const Point at = OverClientRow(owner->Bounds(), owner->FrameInsets(), HexLineRow);
+        SetPosition(at.X, at.Y);
+    }
 
     const std::weak_ptr<int> alive = Life();
     ShowModal();

@@ -1,6 +1,4 @@
-#include "shell/logic/placement.h"
-
-#include "shell/logic/shell_state.h"
+#include "ui/geometry/placement.h"
 
 namespace abacone {
 namespace {
@@ -10,7 +8,7 @@ constexpr int EdgeMargin = 32;
 
 }  // namespace
 
-WindowPoint JumpPlace(Jump jump, int width, int height, ScreenSize screen) {
+Point JumpPlace(Jump jump, int width, int height, ScreenSize screen) {
     const int right = screen.Width - width - SideMargin;
     const int bottom = screen.Height - height - EdgeMargin;
     switch (jump) {
@@ -23,7 +21,7 @@ WindowPoint JumpPlace(Jump jump, int width, int height, ScreenSize screen) {
     return {};
 }
 
-WindowPoint StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen) {
+Point StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen) {
     return {screen.Width - width - SideMargin,
             screen.Height - (laidOutHeight - ExtendedRowsHeight) - frameWidth - EdgeMargin};
 }
@@ -33,10 +31,10 @@ int ExtendedKeypadTop(int top, int height, int screenHeight) {
     return top;
 }
 
-WindowPoint BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
+Point BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
                                        int screenHeight) {
-    WindowPoint at = BinaryWindowOpenPlace(main);
-    if (at.Top > screenHeight) at.Top = screenHeight - binaryHeight;
+    Point at = BinaryWindowOpenPlace(main);
+    if (at.Y > screenHeight) at.Y = screenHeight - binaryHeight;
     return at;
 }
 

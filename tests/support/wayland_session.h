@@ -5,9 +5,10 @@
 #include <sys/types.h>
 
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/support/x_session.h"
 
 namespace abacone::e2e {
 
@@ -23,11 +24,9 @@ public:
     // XWayland's display, e.g. ":3".
     const std::string& XDisplay() const { return xDisplay_; }
 
-    // What a program started in a Wayland desktop sees. `withX` false leaves DISPLAY out,
-    // as on a session without XWayland.
-    std::map<std::string, std::optional<std::string>> Environment(bool withX) const;
-    // Starts a program with that environment (QT_QPA_PLATFORM unset); its standard error
-    // goes to a file read back by ErrorOutput.
+    // Starts a program as a Wayland desktop would (QT_QPA_PLATFORM unset); `withX` false
+    // leaves DISPLAY out, as on a session without XWayland. Its standard error goes to a
+    // file read back by ErrorOutput.
     pid_t Spawn(const std::vector<std::string>& argv, bool withX);
     std::string ErrorOutput(pid_t pid) const;
     bool Running(pid_t pid) const;
@@ -40,7 +39,7 @@ private:
     std::string xDisplay_;
     std::string problem_;
     pid_t compositor_ = -1;
-    std::vector<pid_t> programs_;
+    std::map<pid_t, std::string> programs_;  // and the file of each one's standard error
 };
 
 }  // namespace abacone::e2e

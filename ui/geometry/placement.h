@@ -17,12 +17,12 @@ enum class Jump { BottomRight, BottomLeft, TopRight, TopLeft, Centre };
 
 // 16 pixels in from the left or right edge, 32 from the top or bottom; the size is not
 // checked against the screen.
-WindowPoint JumpPlace(Jump jump, int width, int height, ScreenSize screen);
+Point JumpPlace(Jump jump, int width, int height, ScreenSize screen);
 
 // The start-up place, computed while the window still has its extended height
 // `laidOutHeight`: its bottom edge, once shrunk to the compact keypad, ends
 // 33 + `frameWidth` pixels above the screen's bottom.
-WindowPoint StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen);
+Point StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen);
 
 // The top after the window grew to `height`: unchanged unless its bottom edge would come
 // closer than 16 pixels to the screen's bottom, else 32 pixels above it.
@@ -30,7 +30,7 @@ int ExtendedKeypadTop(int top, int height, int screenHeight);
 
 // Under the main window's display lines, or flush with the screen's bottom when that row
 // lies below the screen.
-WindowPoint BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
+Point BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
                                        int screenHeight);
 
 }  // namespace abacone

@@ -1,9 +1,5 @@
-#include "tests/e2e/e2e_wayland_session.h"
+#include "tests/support/wayland_session.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,39 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/e2e/e2e_shell_session.h"
-
 namespace abacone::e2e {
-namespace {
-
-using Environment = std::map<std::string, std::optional<std::string>>;
-
-pid_t SpawnWithEnvironment(const std::vector<std::string>& argv, const Environment& env, const std::string& errorsDir) {
-    const pid_t pid = fork();
-    if (pid != 0) return pid;
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    for (const auto& [name, value] : env) {
-        if (value) setenv(name.c_str(), value->c_str(), 1);
-        else unsetenv(name.c_str());
-    }
-    const int null = open("/dev/null", O_RDWR);
-    dup2(null, 0);
-    dup2(null, 1);
-    // Standard error goes to a file named after the process, for the test to read.
-    const std::string errors = errorsDir + "/err-" + std::to_string(getpid());
-    const int err = errorsDir.empty() ? null : open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dup2(err, 2);
-    for (int fd = 3; fd < 256; ++fd) close(fd);
-    Exec(argv);
-}
-
-void End(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
-}  // namespace
 
 WaylandSession::WaylandSession() {
     char dir[] = "/tmp/abacone-wl-XXXXXX";  // mkdtemp makes it 0700
@@ -57,10 +21,10 @@ WaylandSession::WaylandSession() {
     socket_ = "wayland-abacone-" + std::to_string(getpid());
     const std::string log = runtimeDir_ + "/weston.log";
     // Headless needs no seat, no GPU and no logind, so it starts as root in CI too.
-    compositor_ = SpawnWithEnvironment(
+    compositor_ = StartProcess(
         {"weston", "--backend=headless-backend.so", "--xwayland", "--idle-time=0", "--socket=" + socket_,
          "--log=" + log},
-        {{"XDG_RUNTIME_DIR", runtimeDir_}, {"WAYLAND_DISPLAY", std::nullopt}, {"DISPLAY", std::nullopt}}, "");
+        {.Env = {{"XDG_RUNTIME_DIR", runtimeDir_}, {"WAYLAND_DISPLAY", std::nullopt}, {"DISPLAY", std::nullopt}}});
     if (compositor_ <= 0) {
         problem_ = "weston did not start";
         return;
@@ -83,27 +47,29 @@ WaylandSession::WaylandSession() {
 }
 
 WaylandSession::~WaylandSession() {
-    for (pid_t pid : programs_) End(pid);
-    End(compositor_);
+    for (const auto& [started, errors] : programs_) {
+        pid_t pid = started;
+        EndProcess(pid);
+    }
+    EndProcess(compositor_);
     if (!runtimeDir_.empty()) std::filesystem::remove_all(runtimeDir_);
 }
 
-Environment WaylandSession::Environment(bool withX) const {
-    return {{"XDG_RUNTIME_DIR", runtimeDir_},
-            {"WAYLAND_DISPLAY", socket_},
-            {"XDG_SESSION_TYPE", "wayland"},
-            {"DISPLAY", withX ? std::optional<std::string>(xDisplay_) : std::nullopt},
-            {"QT_QPA_PLATFORM", std::nullopt}};
-}
-
 pid_t WaylandSession::Spawn(const std::vector<std::string>& argv, bool withX) {
-    const pid_t pid = SpawnWithEnvironment(argv, Environment(withX), runtimeDir_);
-    if (pid > 0) programs_.push_back(pid);
+    const Environment env{{"XDG_RUNTIME_DIR", runtimeDir_},
+                          {"WAYLAND_DISPLAY", socket_},
+                          {"XDG_SESSION_TYPE", "wayland"},
+                          {"DISPLAY", withX ? std::optional<std::string>(xDisplay_) : std::nullopt},
+                          {"QT_QPA_PLATFORM", std::nullopt}};
+    const std::string errors = runtimeDir_ + "/errors-" + std::to_string(programs_.size());
+    const pid_t pid = StartProcess(argv, {.Env = env, .ErrorFile = errors});
+    if (pid > 0) programs_[pid] = errors;
     return pid;
 }
 
 std::string WaylandSession::ErrorOutput(pid_t pid) const {
-    return ReadFile(runtimeDir_ + "/err-" + std::to_string(pid));
+    const auto found = programs_.find(pid);
+    return found == programs_.end() ? "" : ReadFile(found->second);
 }
 
 bool WaylandSession::Running(pid_t pid) const { return waitpid(pid, nullptr, WNOHANG) == 0; }
