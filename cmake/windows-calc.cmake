@@ -1,12 +1,14 @@
-# abacone-calc.exe: the command-line calculator cross-built for Windows with MinGW-w64 in
-# a build tree of its own (build/windows), so the engine's process tests can run it
-# under Wine. Needs the cross compiler; off in cross builds themselves.
+# abacone-calc.exe and abacone.exe: the command-line calculator and the calculator over the
+# Win32 window layer, cross-built for Windows with MinGW-w64 in a build tree of its own
+# (build/windows), so the process tests and the window tests can run them under Wine.
+# Needs the cross compiler; off in cross builds themselves.
 find_program(ABACONE_MINGW_CXX x86_64-w64-mingw32-g++)
-option(ABACONE_WINDOWS_CALC "Cross-build abacone-calc.exe with MinGW-w64" ON)
+option(ABACONE_WINDOWS_CALC "Cross-build abacone-calc.exe and abacone.exe with MinGW-w64" ON)
 
 if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
   include(ExternalProject)
   set(ABACONE_CALC_EXE ${CMAKE_BINARY_DIR}/windows/cli/abacone-calc.exe)
+  set(ABACONE_EXE ${CMAKE_BINARY_DIR}/windows/shell/abacone.exe)
   ExternalProject_Add(abacone_calc_windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/windows
@@ -14,9 +16,9 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
       -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
       -DCMAKE_BUILD_TYPE=Release
       -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
-      -DABACONE_GUI=OFF -DABACONE_BENCH=OFF -DBUILD_TESTING=OFF
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc
-    BUILD_BYPRODUCTS ${ABACONE_CALC_EXE}
+      -DABACONE_GUI=OFF -DABACONE_WIN32_GUI=ON -DABACONE_BENCH=OFF -DBUILD_TESTING=OFF
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone
+    BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE}
     INSTALL_COMMAND ""
     # The sources are this project's own: let the inner build decide what changed.
     BUILD_ALWAYS ON

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tests/support/key_sequences.h"
 #include "tests/support/x_session.h"
 
 #ifndef ABACONE_PROGRAM
@@ -44,34 +45,13 @@ protected:
     pid_t program = -1;
 };
 
-TEST_P(KeyboardLayout, ShiftCtrlDigitShortcutsMatchTheDigitKey) {
-    const struct {
-        const char* Value;
-        const char* Keys;
-        const char* Result;
-    } cases[] = {
-        {"254", "ctrl+shift+1", "10"}, {"254", "ctrl+shift+2", "100"}, {"10", "ctrl+shift+3", "254"},
-        {"100", "ctrl+shift+4", "254"}, {"24", "ctrl+shift+5", "2"},  {"2", "ctrl+shift+6", "24"},
-        {"8", "ctrl+3", "6"},
-    };
-    for (const auto& c : cases) {
+TEST_P(KeyboardLayout, SharedKeySequencesGiveTheirCopies) {
+    for (const KeySequence& c : SharedKeySequences) {
         session.Key("Escape");
-        session.Type(c.Value);
-        session.Key(c.Keys);
-        EXPECT_EQ(CopiedAfter(c.Result), c.Result) << GetParam() << " " << c.Keys;
+        session.Type(c.Typed);
+        if (*c.Keys) session.Key(c.Keys);
+        EXPECT_EQ(CopiedAfter(c.Copied), c.Copied) << GetParam() << " " << c.Typed << " " << c.Keys;
     }
-}
-
-TEST_P(KeyboardLayout, TypedCharactersComeFromTheLayout) {
-    // "*" and "/" sit on different keys (and need Shift) on each of these layouts.
-    session.Key("Escape");
-    session.Type("6*7=");
-    EXPECT_EQ(CopiedAfter("42"), "42") << GetParam();
-    session.Type("84/2=");
-    EXPECT_EQ(CopiedAfter("42"), "42") << GetParam();
-    session.Type("5+3");
-    session.Key("Return");
-    EXPECT_EQ(CopiedAfter("8"), "8") << GetParam();
 }
 
 TEST_P(KeyboardLayout, CtrlEndEndsTheProgram) {

@@ -1,0 +1,61 @@
+// The operating-system services over plain window handles (platform/os/win32_calls).
+#include "platform/os/os_services.h"
+
+#include "platform/os/win32_calls.h"
+#include "platform/win32/win32_window.h"
+
+namespace abacone {
+namespace {
+
+NativeWindow Own(TopWindow* top) { return reinterpret_cast<NativeWindow>(HwndOf(top)); }
+
+class Win32Services final : public OsServices {
+public:
+    NativeWindow ForegroundWindow() override { return win32::ForegroundWindow(); }
+    std::optional<Box> FrameRect(NativeWindow w) override { return win32::WindowRect(w); }
+    bool IsIconic(NativeWindow w) override { return win32::IsIconicWindow(w); }
+    void BringToFront(TopWindow* top) override {
+        ShowWindow(HwndOf(top), SW_SHOW);
+        win32::PullToFront(Own(top));
+    }
+    void RaiseAbove(TopWindow* top, NativeWindow) override { win32::RaiseWithoutActivating(Own(top)); }
+    void SetSkipTaskbar(TopWindow* top, bool skip) override {
+        // Changing the owner hides and shows the window: only when it changes.
+        const bool owned = GetWindow(HwndOf(top), GW_OWNER) != nullptr;
+        if (owned != skip) win32::SetTaskbarButton(Own(top), !skip);
+    }
+    void LowerPriority() override { win32::LowerPriority(); }
+    bool StartMove(TopWindow* top) override {
+        if (GetAsyncKeyState(VK_LBUTTON) >= 0) return false;
+        win32::StartMove(Own(top));
+        return true;
+    }
+    // The notification-area icon is not shown on Windows yet, so nothing waits for it.
+    void WatchTrayHost(std::function<void()>) override {}
+};
+
+OsServices* installed = nullptr;
+
+}  // namespace
+
+OsServices& Os() {
+    static Win32Services system;
+    return installed ? *installed : system;
+}
+
+void SetOs(OsServices* services) { installed = services; }
+
+void FallbackOs::BringToFront(TopWindow* top) {
+    ShowWindow(HwndOf(top), SW_SHOW);
+    SetForegroundWindow(HwndOf(top));
+}
+
+void FallbackOs::LowerPriority() { win32::LowerPriority(); }
+
+bool FallbackOs::StartMove(TopWindow* top) {
+    if (GetAsyncKeyState(VK_LBUTTON) >= 0) return false;
+    win32::StartMove(Own(top));
+    return true;
+}
+
+}  // namespace abacone

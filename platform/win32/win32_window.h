@@ -1,0 +1,171 @@
+// The Win32 implementation of the window layer: the native windows behind each Form,
+// Panel, Edit and Button, and the conversions at the system's edge. Text is UTF-8 inside
+// the program and UTF-16 at every call of a wide (W) function. Only this folder includes
+// it.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+// After windows.h, which they need.
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/button.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/key_dispatch.h"
+#include "platform/panel.h"
+
+namespace abacone {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+inline COLORREF ToColorRef(Rgb c) { return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+MouseButton ButtonOfMessage(UINT message);
+
+// The pixel font of a FontSpec in the Japanese Gothic face chosen once per process; the
+// fonts live as long as the process.
+HFONT FontFor(const FontSpec& spec);
+// Draws a text with its baseline origin at `origin` (the DC's alignment is TA_BASELINE).
+// Bold is the regular face struck twice, a pixel apart, as the system emboldens the
+// Windows face's bitmaps at these sizes: heavier synthetic outlines fill the small
+// letters' counters ("e", "s") of the free Gothic.
+void DrawGlyphs(HDC dc, const FontSpec& font, POINT origin, const std::wstring& text);
+// The face every font uses: "ＭＳ ゴシック" where present, else the first Japanese Gothic.
+const std::wstring& GothicFace();
+
+// Where a caption's ink goes inside a panel, measured by the pixels it really covers, as
+// on every system: the font (possibly smaller than asked) and the baseline origin.
+struct CaptionLayout {
+    FontSpec Font;
+    POINT Origin{};
+};
+CaptionLayout FitCaption(const FontSpec& font, const std::wstring& text, RECT area, Align alignment);
+// The pixels a text covers drawn with its baseline origin at (0, 0); empty for no ink.
+RECT InkBox(const FontSpec& font, const std::wstring& text);
+
+struct Form::Impl final : KeyWindow {
+    Impl(Form& face, BorderStyle border, bool stayOnTop);
+    ~Impl();
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    DWORD Style() const;
+    DWORD ExStyle() const;
+    KeyResult Dispatch(const KeyStroke& stroke) { return abacone::DispatchKey(*this, stroke); }
+
+    // KeyWindow
+    const PopupMenu* ShortcutMenu() const override { return menu.get(); }
+    bool MenuKeyOpensMenu() const override { return autoPopup; }
+    void OpenMenuAtWindow() override;
+    void RunHandler(const std::function<void()>& handler) override { face.Run(handler); }
+    bool KeyDownHandler(const KeyStroke& stroke) override { return face.KeyDown(stroke); }
+    void KeyPressHandler(char32_t& key) override { face.KeyPress(key); }
+    Button* EnterButton() override;
+    Button* AccessButton(int vk) override;
+    void Press(Button& button) override;
+
+    Form& face;
+    HWND hwnd = nullptr;
+    BorderStyle border;
+    bool stayOnTop;
+    std::unique_ptr<PopupMenu> menu;
+    bool autoPopup = true;
+    Button* defaultButton = nullptr;
+    bool inModalRun = false;
+    // The windows a modal run of this one disabled, enabled again before it hides: a
+    // window manager hands the focus back only to a window that takes it.
+    std::vector<HWND> disabledByModal;
+    void EnableOthers();
+    HWND tips = nullptr;  // the window's tool tips, made with its first hint
+    // Shows `text` as the hint of the control `control`; empty removes it.
+    void SetTip(HWND control, const std::string& text);
+    HWND lastFocus = nullptr;  // the child that had the keyboard when the window lost it
+    Rgb background = color::Black;
+    HBRUSH backgroundBrush = nullptr;
+    std::string name;
+    std::function<void(WindowEvent)> watcher;
+    // The controls on this window and on its panels; the window owns them.
+    std::vector<std::unique_ptr<Panel::Impl>> panels;
+    std::vector<std::unique_ptr<Edit::Impl>> edits;
+    std::vector<std::unique_ptr<Button::Impl>> buttons;
+};
+
+struct Panel::Impl {
+    Impl(Form& form, HWND parent, const char* name, Box box);
+    ~Impl();
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    RECT CaptionArea() const;
+    void Paint(HDC dc);
+    void FitToText();
+    void Relayout();
+    void RunInForm(const std::function<void()>& handler) { form.Run(handler); }
+
+    Form& form;
+    HWND hwnd = nullptr;
+    Panel face{*this};
+    std::string name;
+    std::wstring caption;
+    std::string hint;
+    Align alignment = Align::Centre;
+    bool wordWrap = false;
+    Rgb background = color::Navy;
+    FontSpec font = WindowFont;
+    int bevel = 0;
+    bool autoSize = false;
+    bool pressed = false;
+    bool layoutValid = false;
+    CaptionLayout layout;
+};
+
+struct Edit::Impl {
+    Edit face{*this};
+    HWND hwnd = nullptr;
+    Rgb background = color::White;
+    Rgb textColor = color::Black;
+    HBRUSH brush = nullptr;
+    ~Impl() {
+        if (brush) DeleteObject(brush);
+    }
+};
+
+struct Button::Impl {
+    explicit Impl(Form& form) : form(form) {}
+    Form& form;
+    Button face{*this};
+    HWND hwnd = nullptr;
+};
+
+// An icon from the program's artwork (XPM text); null when it cannot be read.
+HICON IconFromXpm(Xpm xpm);
+// Gives a window the application's icon, once SetApplicationIcon has made it.
+void ApplyApplicationIcon(HWND window);
+
+// The Form whose top-level window this is; null for windows not of this layer.
+Form::Impl* FormImplOf(HWND hwnd);
+inline HWND HwndOf(TopWindow* window) { return reinterpret_cast<HWND>(window); }
+inline TopWindow* TopOf(HWND hwnd) { return reinterpret_cast<TopWindow*>(hwnd); }
+
+// Control notifications (button clicks, edit colours) that reach a form or a panel.
+bool HandleChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// Handles one queued message: a key stroke goes through its window's fixed key order,
+// its key-down and character messages taken together; everything else is dispatched.
+void HandleMessage(MSG& msg);
+// Every form of the program that is alive, in creation order.
+std::vector<Form::Impl*>& LiveForms();
+// Whether a modal run (a form's or a message box's) is in progress.
+int& MessageBoxDepth();
+
+}  // namespace abacone
