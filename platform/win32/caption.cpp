@@ -1,12 +1,10 @@
-// Fonts and caption placement. The free Japanese Gothic that stands in for the Windows
-// face draws digits nearly as tall as its whole line, so a caption centred by its line
-// box and clipped to a 10-pixel panel loses its top rows ("1" reads as "T"). Captions are
-// therefore measured by the pixels they really cover and placed by that ink box, by the
-// same rules as on Linux.
+// Fonts, and the ink of captions measured for the placement that platform/caption_fit.h
+// decides, as on Linux.
 #include <algorithm>
 #include <map>
-#include <optional>
 #include <tuple>
+
+#include "platform/caption_fit.h"
 
 #include "platform/win32/win32_window.h"
 
@@ -14,7 +12,6 @@ namespace abacone {
 namespace {
 
 constexpr wchar_t WindowsFace[] = L"ＭＳ ゴシック";
-constexpr int SmallestSize = 6;
 
 struct FaceSearch {
     std::wstring exact, fixedGothic, anyGothic;
@@ -42,30 +39,6 @@ FontSpec Sized(FontSpec spec, int pixels) {
     return spec;
 }
 
-// The glyphs that set a font's size and baseline: the digits and capitals the keys and
-// displays show most. Full-width and Japanese glyphs, a little taller, then fit by moving.
-const std::wstring Reference = L"0123456789ABCDEF";
-
-int SizeForHeight(const FontSpec& font, int height) {
-    static std::map<std::pair<FontKey, int>, int> cache;
-    const auto key = std::make_pair(KeyOf(font), height);
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
-    int size = font.PixelSize;
-    while (size > SmallestSize) {
-        const RECT ink = InkBox(Sized(font, size), Reference);
-        if (ink.bottom - ink.top < height) break;
-        --size;
-    }
-    cache[key] = size;
-    return size;
-}
-
-int Clamp(int origin, int inkFirst, int inkLast, int areaFirst, int areaLast) {
-    if (origin + inkLast > areaLast) origin = areaLast - inkLast;
-    if (origin + inkFirst < areaFirst) origin = areaFirst - inkFirst;
-    return origin;
-}
-
 int Ascent(const FontSpec& font) {
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, FontFor(font));
@@ -76,26 +49,24 @@ int Ascent(const FontSpec& font) {
     return tm.tmAscent;
 }
 
-// Right and bottom of RECTs here are the last pixels, not one past them.
-std::optional<POINT> Place(const FontSpec& font, const std::wstring& text, RECT area, Align alignment) {
-    const RECT ink = InkBox(font, text);
-    if (ink.right < ink.left) return POINT{area.left, area.top + Ascent(font)};
-    const bool right = alignment == Align::Right;
-    const int areaWidth = area.right - area.left + 1, areaHeight = area.bottom - area.top + 1;
-    const int inkWidth = ink.right - ink.left + 1, inkHeight = ink.bottom - ink.top + 1;
-    if (inkWidth > areaWidth - (right ? 1 : 0) || inkHeight > areaHeight) return std::nullopt;
+// RECTs here count their right and bottom pixels inside.
+Box ToBox(const RECT& r) {
+    return r.right < r.left ? Box{} : Box{r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1};
+}
 
-    // Baselines follow the reference glyphs, so "log" and "ln" on one row share theirs.
-    const RECT ref = InkBox(font, Reference);
-    int y = area.top + (areaHeight - (ref.bottom - ref.top + 1)) / 2 - ref.top;
-    y = Clamp(y, ink.top, ink.bottom, area.top, area.bottom);
-    int x = area.left;
-    if (right)
-        x = area.right - 1 - ink.right;
-    else if (alignment == Align::Centre)
-        x = area.left + (areaWidth - inkWidth) / 2 - ink.left;
-    x = Clamp(x, ink.left, ink.right, area.left, area.right - (right ? 1 : 0));
-    return POINT{x, y};
+CaptionMeasure MeasureOf(const FontSpec& font, const std::wstring& text) {
+    static const std::wstring reference(CaptionReference, CaptionReference + std::char_traits<char>::length(CaptionReference));
+    return {[font, text](int size) { return ToBox(InkBox(Sized(font, size), text)); },
+            [font](int size) { return ToBox(InkBox(Sized(font, size), reference)); },
+            [font](int size) { return Ascent(Sized(font, size)); }};
+}
+
+// Cached, since the answer depends only on the face and the height.
+int SizeForHeight(const FontSpec& font, int height) {
+    static std::map<std::pair<FontKey, int>, int> cache;
+    const auto key = std::make_pair(KeyOf(font), height);
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    return cache[key] = CaptionSizeForHeight(MeasureOf(font, {}), font.PixelSize, height);
 }
 
 }  // namespace
@@ -191,12 +162,9 @@ RECT InkBox(const FontSpec& font, const std::wstring& text) {
 }
 
 CaptionLayout FitCaption(const FontSpec& font, const std::wstring& text, RECT area, Align alignment) {
-    int size = SizeForHeight(font, area.bottom - area.top + 1);
-    for (;; --size) {
-        const FontSpec sized = Sized(font, size);
-        if (auto origin = Place(sized, text, area, alignment)) return {sized, *origin};
-        if (size <= SmallestSize) return {sized, POINT{area.left, area.top + Ascent(sized)}};
-    }
+    const CaptionFit fit =
+        FitCaption(MeasureOf(font, text), SizeForHeight(font, area.bottom - area.top + 1), ToBox(area), alignment);
+    return {Sized(font, fit.Size), POINT{fit.Origin.X, fit.Origin.Y}};
 }
 
 }  // namespace abacone
