@@ -43,6 +43,17 @@ struct ControlSpec {
     void (T::*MouseDown)(MouseButton, Point) = nullptr;
 };
 
+// What every implementation's AddPanel sets on the panel it makes.
+inline void StylePanel(Panel& p, ControlKind kind, std::string_view caption, std::string_view hint, Align alignment,
+                       Rgb background, const FontSpec& font) {
+    p.SetBevel(kind == ControlKind::Panel ? 1 : 0);
+    p.SetAlignment(alignment);
+    p.SetColor(background);
+    p.SetFont(font);
+    p.SetCaption(caption);
+    if (!hint.empty()) p.SetHint(hint);
+}
+
 Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, Box box, std::string_view caption,
                 std::string_view hint, Align alignment, Rgb background, const FontSpec& font);
 // Edit boxes and buttons take part in their window's key dispatch.

@@ -19,12 +19,7 @@ Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, B
     auto* impl = new Panel::Impl(ParentOf(form, parent));
     Place(impl, name, box);
     Panel& p = impl->face;
-    p.SetBevel(kind == ControlKind::Panel ? 1 : 0);
-    p.SetAlignment(alignment);
-    p.SetColor(background);
-    p.SetFont(font);
-    p.SetCaption(caption);
-    if (!hint.empty()) p.SetHint(hint);
+    StylePanel(p, kind, caption, hint, alignment, background, font);
     return &p;
 }
 

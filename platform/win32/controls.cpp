@@ -96,12 +96,7 @@ Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, B
     auto& panels = form.Native().panels;
     panels.push_back(std::make_unique<Panel::Impl>(form, ParentOf(form, parent), name, box));
     Panel& p = panels.back()->face;
-    p.SetBevel(kind == ControlKind::Panel ? 1 : 0);
-    p.SetAlignment(alignment);
-    p.SetColor(background);
-    p.SetFont(font);
-    p.SetCaption(caption);
-    if (!hint.empty()) p.SetHint(hint);
+    StylePanel(p, kind, caption, hint, alignment, background, font);
     return &p;
 }
 
