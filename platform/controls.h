@@ -1,8 +1,12 @@
 // Control tables. A window lists its labels and panels as ControlSpec rows (name, kind,
-// box, caption, hint, alignment, colour, font, click handler, double-click rule, mouse
-// down handler) and builds them with BuildControls; edit boxes and push buttons come from
-// AddEdit and AddButton. A control sits on its window's client area or, where `parent`
-// is given, on a panel. Every control carries its name, which Form::Control finds.
+// box, caption, hint, spoken name, keyboard key, alignment, colour, font, click handler,
+// double-click rule, mouse down handler) and builds them with BuildControls; edit boxes
+// and push buttons come from AddEdit and AddButton. A control sits on its window's client
+// area or, where `parent` is given, on a panel. Every control carries its name, which
+// Form::Control finds.
+// The spoken name and the keyboard key are what screen readers say: a panel with a click
+// handler becomes a key (a push button), a label with a spoken name a display (read-only
+// text). Every implementation of the window layer takes them from these tables.
 #pragma once
 
 #include <span>
@@ -35,6 +39,8 @@ struct ControlSpec {
     Box Bounds;
     const char* Caption;
     const char* Hint;
+    const char* Spoken;  // the name said for it; null: the caption
+    const char* Keys;    // its keyboard key, for the spoken description; null: none
     Align Alignment;
     Rgb Background;
     FontSpec Font;
@@ -49,6 +55,8 @@ Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, B
 Edit* AddEdit(Form& form, Panel* parent, const char* name, Box box);
 Button* AddButton(Form& form, Panel* parent, const char* name, Box box, std::string_view caption,
                   std::string_view hint);
+// Makes the panel a key or a display to assistive technology (see above).
+void DescribePanel(Panel& panel, bool key, const char* spoken, const char* keys);
 
 template <class T>
 std::vector<Panel*> BuildControls(T& form, Panel* parent, std::span<const ControlSpec<T>> table) {
@@ -61,6 +69,7 @@ std::vector<Panel*> BuildControls(T& form, Panel* parent, std::span<const Contro
             p->OnClick = [&form, click = s.Click] { (form.*click)(); };
             if (s.Double == DoubleClick::AsClick) p->OnDblClick = p->OnClick;
         }
+        DescribePanel(*p, s.Kind == ControlKind::Panel && s.Click, s.Spoken, s.Keys);
         if (s.MouseDown)
             p->OnMouseDown = [&form, down = s.MouseDown](MouseButton b, Point at) { (form.*down)(b, at); };
         panels.push_back(p);
