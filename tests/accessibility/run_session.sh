@@ -28,9 +28,11 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 pids+=($!)
 read -r -t 20 display <"$work/display" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display
-openbox >/dev/null 2>&1 &
+# openbox runs its start-up command once it manages the screen.
+openbox --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+for _ in $(seq 300); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
+[ -e "$work/wm-ready" ] || { echo "openbox did not start" >&2; exit 1; }
 
 # The accessibility bus first: Qt looks for it once, when the program starts.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
