@@ -25,7 +25,9 @@ public:
     QAccessible::Role role() const override {
         switch (panel()->role) {
         case PanelRole::Key: return QAccessible::Button;
-        case PanelRole::Display: return QAccessible::StaticText;
+        // Read-only text rather than a label: screen readers speak the text changes of a
+        // focused text object, and ignore those of labels.
+        case PanelRole::Display: return QAccessible::EditableText;
         case PanelRole::Plain: break;
         }
         return panel()->caption.isEmpty() ? QAccessible::Client : QAccessible::StaticText;
@@ -110,7 +112,6 @@ QAccessibleInterface* PanelFactory(const QString&, QObject* object) {
     auto* panel = dynamic_cast<Panel::Impl*>(object);
     return panel ? new PanelAccessible(panel) : nullptr;
 }
-
 
 // Panel::Impl has no meta-object of its own: findChildren would take every widget.
 std::vector<Panel::Impl*> KeysOf(QWidget& window) {
@@ -261,12 +262,15 @@ void Form::Announce(Panel& display, std::string_view words) {
     const QString text = ToQString(words);
     const bool used = std::exchange(w.keyUsed, false);
     if (text == w.announced && !used) return;
-    const QString old = std::exchange(w.announced, text);
+    w.announced = text;
+    Panel::Impl& target = display.Native();
     if (!QAccessible::isActive() || !w.isVisible()) return;
-    QAccessibleTextUpdateEvent update(Widget(display), 0, old, text);
+    // The display's text as removed and inserted again, so that its whole value is read
+    // out also when it did not change; readers keep their copy of the text in step.
+    QAccessibleTextUpdateEvent update(&target, 0, std::exchange(w.announcedText, target.caption), target.caption);
     QAccessible::updateAccessibility(&update);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(Widget(display), text);
+    QAccessibleAnnouncementEvent announcement(&target, text);
     QAccessible::updateAccessibility(&announcement);
 #endif
 }

@@ -81,10 +81,11 @@ struct Form::Impl final : QWidget, KeyWindow {
     QMenu* builtMenu = nullptr;
     std::vector<std::pair<std::size_t, QAction*>> actions;
     std::function<void(WindowEvent)> watcher;
-    // Accessibility (accessibility.cpp): the display that keeps the focus, the words last
-    // announced, and whether a key was used since.
+    // Accessibility (accessibility.cpp): the display that keeps the focus, the words and
+    // the display text last announced, and whether a key was used since.
     Panel* focusHome = nullptr;
     QString announced;
+    QString announcedText;
     bool keyUsed = false;
 
 protected:
