@@ -1,11 +1,16 @@
 // Control tables. A window lists its labels and panels as ControlSpec rows (name, kind,
-// box, caption, hint, alignment, colour, font, click handler, double-click rule, mouse
-// down handler) and builds them with BuildControls; edit boxes and push buttons come from
-// AddEdit and AddButton. A control sits on its window's client area or, where `parent`
-// is given, on a panel. Every control carries its name, which Form::Control finds.
+// box, caption, hint, spoken name, keyboard key, alignment, colour, font, click handler,
+// double-click rule, mouse down handler) and builds them with BuildControls; edit boxes
+// and push buttons come from AddEdit and AddButton. A control sits on its window's client
+// area or, where `parent` is given, on a panel. Every control carries its name, which
+// Form::Control finds.
+// The spoken name and the keyboard key are what screen readers say: a panel with a click
+// handler becomes a key (a push button), a label with a spoken name a display (read-only
+// text). Every implementation of the window layer takes them from these tables.
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +40,8 @@ struct ControlSpec {
     Box Bounds;
     const char* Caption;
     const char* Hint;
+    const char* Spoken;  // the name said for it; null: the caption
+    const char* Keys;    // its keyboard key, for the spoken description; null: none
     Align Alignment;
     Rgb Background;
     FontSpec Font;
@@ -60,6 +67,22 @@ Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, B
 Edit* AddEdit(Form& form, Panel* parent, const char* name, Box box);
 Button* AddButton(Form& form, Panel* parent, const char* name, Box box, std::string_view caption,
                   std::string_view hint);
+// Makes the panel a key or a display to assistive technology (see above). In the header:
+// the neutral library never calls into an implementation of the layer.
+inline void DescribePanel(Panel& panel, bool key, const char* spoken, const char* keys) {
+    if (!key && !spoken) return;
+    panel.SetRole(key ? PanelRole::Key : PanelRole::Display);
+    if (spoken) panel.SetAccessibleName(spoken);
+    if (!key) return;
+    // The hint first, as it said before; then how to reach the key from the keyboard.
+    std::string text = panel.Hint();
+    for (char& c : text)
+        if (c == '\n') c = ' ';
+    if (!text.empty()) text += "。";
+    if (keys) text = text + "キー: " + keys + "。";
+    text = text + "フォーカスがあるときは" + PressKeyName + "キーで押す";
+    panel.SetAccessibleDescription(text);
+}
 
 template <class T>
 std::vector<Panel*> BuildControls(T& form, Panel* parent, std::span<const ControlSpec<T>> table) {
@@ -72,6 +95,7 @@ std::vector<Panel*> BuildControls(T& form, Panel* parent, std::span<const Contro
             p->OnClick = [&form, click = s.Click] { (form.*click)(); };
             if (s.Double == DoubleClick::AsClick) p->OnDblClick = p->OnClick;
         }
+        DescribePanel(*p, s.Kind == ControlKind::Panel && s.Click, s.Spoken, s.Keys);
         if (s.MouseDown)
             p->OnMouseDown = [&form, down = s.MouseDown](MouseButton b, Point at) { (form.*down)(b, at); };
         panels.push_back(p);

@@ -22,6 +22,8 @@ public:
     void SetColors(Rgb background, const FontSpec& font);
     // Takes the keyboard focus with the whole text selected, so the first key replaces it.
     void FocusAndSelectAll();
+    // What a screen reader calls the box: the prompt beside it.
+    void SetAccessibleName(std::string_view name);
 
     Impl& Native() const { return impl_; }
 

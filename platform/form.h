@@ -106,6 +106,14 @@ public:
     // A panel or label of this window by its name; null when there is none.
     Panel* Control(std::string_view name) const;
 
+    // The display that holds the keyboard focus when the window gets it and while its
+    // keys are clicked, so that a screen reader hears the display change; the window's
+    // key panels become tab stops in rows, top to bottom and left to right.
+    void SetFocusHome(Panel* display);
+    // Tells assistive technology the display's new state in words (the value and what
+    // goes with it): sent when the words changed or a key was used since the last call.
+    void Announce(Panel& display, std::string_view words);
+
     // The fixed key order; true when the stroke was taken.
     bool DispatchKey(const KeyStroke& stroke);
     // Runs one event handler, then AfterEvent. An exception that escapes the handler is

@@ -14,6 +14,16 @@
 
 namespace abacone {
 
+// What assistive technology is told the panel is.
+enum class PanelRole {
+    Plain,    // a caption or a background: said as its text, if any
+    Key,      // a push button; its press action and the press key run OnClick
+    Display,  // read-only text holding the caption
+};
+
+// The key that presses the focused key panel; no window binds it.
+inline constexpr const char* PressKeyName = "下矢印";
+
 class Panel {
 public:
     struct Impl;  // the native control, defined by the implementation
@@ -38,6 +48,13 @@ public:
     // A label sized to its caption: the box's width and height follow the text.
     void SetAutoSize(bool on);
     Box Bounds() const;  // in the parent's coordinates
+
+    // Keys are tab stops and take the keyboard focus only from the keyboard; a display
+    // holds it only where its window makes it the focus home (Form::SetFocusHome).
+    void SetRole(PanelRole role);
+    PanelRole Role() const;
+    void SetAccessibleName(std::string_view name);  // empty: the caption
+    void SetAccessibleDescription(std::string_view text);  // empty: the hint
 
     int Tag = 0;  // free integer for the window's own use
 

@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-ipafont-gothic locales
   xvfb xauth x11-utils x11-xkb-utils xdotool xclip openbox tint2 imagemagick
+  dbus at-spi2-core python3-pyatspi
   weston xwayland qt6-wayland
   mingw-w64 ccache
   wine wine64 desktop-file-utils appstream man-db groff-base dpkg-dev fakeroot file

@@ -16,6 +16,8 @@ void Edit::SetColors(Rgb background, const FontSpec& font) {
     impl_.setPalette(palette);
 }
 
+void Edit::SetAccessibleName(std::string_view name) { impl_.setAccessibleName(ToQString(name)); }
+
 void Edit::FocusAndSelectAll() {
     impl_.setFocus(Qt::OtherFocusReason);
     impl_.selectAll();

@@ -64,6 +64,9 @@ bool ModalInput::eventFilter(QObject* watched, QEvent* event) {
     if (IsKey(type)) {
         QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_.data();
         QCoreApplication::sendEvent(target, event);
+        // Taken: a key sent to a control would otherwise come up to its window and be
+        // sent over a second time.
+        event->accept();
     }
     return true;
 }

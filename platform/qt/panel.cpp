@@ -135,12 +135,17 @@ void Panel::Impl::paintEvent(QPaintEvent*) {
     }
     p.setClipRect(CaptionArea());
     PaintCaption(p);
+    if (focusMark) {
+        p.setClipping(false);
+        PaintFocusMark(p);
+    }
 }
 
 void Panel::Impl::mousePressEvent(QMouseEvent* event) {
     const MouseButton button = FromQtButton(event->button());
     const Point at = FromQPoint(event->globalPosition().toPoint());
     if (button == MouseButton::Left) pressed = true;
+    if (role == PanelRole::Key) ReturnFocusHome();
     if (face.OnMouseDown) RunInForm(this, [&] { face.OnMouseDown(button, at); });
 }
 
@@ -148,7 +153,7 @@ void Panel::Impl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const bool clicked = pressed && rect().contains(event->position().toPoint());
     pressed = false;
-    if (clicked && face.OnClick) RunInForm(this, face.OnClick);
+    if (clicked && face.OnClick) RunAsKey(face.OnClick);
 }
 
 void Panel::Impl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -156,7 +161,7 @@ void Panel::Impl::mouseDoubleClickEvent(QMouseEvent* event) {
     pressed = false;  // the release that follows is not a click
     const Point at = FromQPoint(event->globalPosition().toPoint());
     if (face.OnMouseDown) RunInForm(this, [&] { face.OnMouseDown(MouseButton::Left, at); });
-    if (face.OnDblClick) RunInForm(this, face.OnDblClick);
+    if (face.OnDblClick) RunAsKey(face.OnDblClick);
 }
 
 }  // namespace abacone

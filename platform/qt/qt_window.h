@@ -81,6 +81,12 @@ struct Form::Impl final : QWidget, KeyWindow {
     QMenu* builtMenu = nullptr;
     std::vector<std::pair<std::size_t, QAction*>> actions;
     std::function<void(WindowEvent)> watcher;
+    // Accessibility (accessibility.cpp): the display that keeps the focus, the words and
+    // the display text last announced, and whether a key was used since.
+    Panel* focusHome = nullptr;
+    QString announced;
+    QString announcedText;
+    bool keyUsed = false;
 
 protected:
     bool event(QEvent* event) override;
@@ -118,9 +124,23 @@ struct Panel::Impl final : QWidget {
     bool autoSize = false;
     bool pressed = false;
     std::optional<CaptionLayout> layout;  // empty: to be fitted before the next paint
+    PanelRole role = PanelRole::Plain;
+    bool focusMark = false;  // the focus came from the keyboard: the mark is drawn
+
+    // Accessibility (accessibility.cpp).
+    // Runs a handler through the form; for a key, as a key use the display announces.
+    void RunAsKey(const std::function<void()>& handler);
+    // Whether the panel lies outside the part of its window that is shown.
+    bool Clipped() const;
+    // The focus goes back to the window's focus home, without a mark.
+    void ReturnFocusHome();
+    void PaintFocusMark(QPainter& painter);
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

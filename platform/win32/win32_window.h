@@ -127,6 +127,7 @@ struct Panel::Impl {
     bool pressed = false;
     bool layoutValid = false;
     CaptionLayout layout;
+    PanelRole role = PanelRole::Plain;
 };
 
 struct Edit::Impl {

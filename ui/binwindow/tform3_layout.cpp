@@ -18,10 +18,11 @@ constexpr unsigned Hidden = mfHidden;
 constexpr FontSpec WindowText{13, true, false, color::Black};
 constexpr FontSpec BinaryDigits{11, true, false, color::White};
 
-// Name, kind, box, caption, hint, alignment, colour, font, click, double-click. The
-// binary label is added apart because it wraps; the copy panel takes the face colour.
+// Name, kind, box, caption, hint, spoken name, keyboard key, alignment, colour, font, click,
+// double-click. The binary label is added apart because it wraps; the copy panel takes the
+// face colour.
 constexpr ControlSpec<F> kControls[] = {
-    {"Panel1", ControlKind::Panel, {90, 34, 56, 18}, "Copy", "", Align::Centre, color::Silver,
+    {"Panel1", ControlKind::Panel, {90, 34, 56, 18}, "Copy", "", "複写", "Ctrl+C", Align::Centre, color::Silver,
      WindowText, &F::Button2Click, DoubleClick::Ignore},
 };
 
@@ -47,6 +48,7 @@ void TForm3::BuildLayout() {
                        color::Black, BinaryDigits);
     label1_->SetWordWrap(true);
     label1_->OnClick = [this] { Label1Click(); };
+    DescribePanel(*label1_, false, "2進数表示", nullptr);
 
     button1_ = AddButton(*this, nullptr, "Button1", {2, 34, 88, 18}, "閉じる:&X", "");
     button1_->OnClick = [this] { Button1Click(); };

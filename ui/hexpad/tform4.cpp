@@ -6,7 +6,10 @@
 
 namespace abacone {
 
-void TForm4::Render() { label1_->SetCaption(HexPadLabel1); }
+void TForm4::Render() {
+    label1_->SetCaption(HexPadLabel1);
+    Announce(*label1_, HexPadLabel1);
+}
 
 // The pad only becomes active again after the application lost the activation, which
 // closes it; so only the first activation counts. On systems that hand the activation

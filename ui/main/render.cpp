@@ -1,7 +1,24 @@
+#include <string>
+#include <string_view>
+
 #include "engine/display.h"
 #include "ui/main/form1.h"
 
 namespace abacone {
+namespace {
+
+// The operator indicator in words, for the display's announcement.
+std::string IndicatorWords(std::string_view mark) {
+    constexpr struct {
+        std::string_view Mark, Words;
+    } kWords[] = {{"+", "プラス"}, {"-", "マイナス"}, {"x", "かける"}, {"/", "わる"},
+                  {"m", "剰余"},   {"=", "イコール"}, {"E", "エラー"}};
+    for (const auto& w : kWords)
+        if (w.Mark == mark) return std::string(w.Words);
+    return std::string(mark);
+}
+
+}  // namespace
 
 void TForm1::Render() {
     label1_->SetCaption(Label1Text());
@@ -16,6 +33,7 @@ void TForm1::Render() {
     label8_->SetHint(Display.Label8Hint);
     panel4_->SetColor(Display.Panel4Teal ? color::Teal : color::Navy);
     panel5_->SetColor(Display.Panel5Teal ? color::Teal : color::Navy);
+    Announce(*label1_, label1_->Caption() + " " + IndicatorWords(Display.Label2));
 }
 
 }  // namespace abacone

@@ -1,6 +1,7 @@
 #include "ui/valuedialog/iform.h"
 
 #include <array>
+#include <string>
 
 #include "platform/application.h"
 #include "platform/controls.h"
@@ -22,12 +23,12 @@ constexpr FontSpec EditFont{13, true, false, color::White};
 constexpr Rgb Black = color::Black;
 
 constexpr std::array<ControlSpec<F>, 1> Frame{{
-    {"Panel1", P, {0, 0, 164, 68}, "", "", Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
+    {"Panel1", P, {0, 0, 164, 68}, "", "", nullptr, nullptr, Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
 }};
 
 constexpr std::array<ControlSpec<F>, 2> Lines{{
-    {"Label1", L, {2, 2, 8, 12}, "X", "", Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
-    {"Label2", L, {2, 16, 8, 12}, "!", "", Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
+    {"Label1", L, {2, 2, 8, 12}, "X", "", nullptr, nullptr, Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
+    {"Label2", L, {2, 16, 8, 12}, "!", "", nullptr, nullptr, Left, Black, Text, nullptr, Once, &F::Panel1MouseDown},
 }};
 
 struct ButtonSpec {
@@ -92,6 +93,7 @@ ValueDialogService::Answer TIForm::Ask(std::string_view title, std::string_view 
     Tag = 1;
     label1_->SetCaption(title);
     label2_->SetCaption(prompt);
+    edit1_->SetAccessibleName(std::string(title) + " " + std::string(prompt));
     edit1_->SetText("0");
     if (const Form* owner = MainForm()) {
         const Point at = OverClientRow(owner->Bounds(), owner->FrameInsets(), HexLineRow);
