@@ -37,8 +37,7 @@ void AppendNumber(std::string& out, Random& random) {
             for (int n = 0; n < 24; ++n) out += static_cast<char>('0' + random.Below(10));
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

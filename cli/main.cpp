@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
     UseBinaryStandardStreams();
     const Options options = ParseOptions(argc, argv);
     if (!options.Error.empty()) {
-        std::fprintf(stderr, "abacone-calc: %s\nTry 'abacone-calc --help'.\n",
-                     options.Error.c_str());
+        std::fprintf(stderr, "abacone-calc: %s\nTry 'abacone-calc --help'.\n", options.Error.c_str());
         return 2;
     }
     std::string out;

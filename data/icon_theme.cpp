@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <cstdio>
 #include <iterator>
 
@@ -11,10 +10,12 @@
 namespace abacone {
 
 // 16, 32 and their whole multiples; 48 is the small drawing tripled.
+// clang-format off
 const ThemeIconSize ThemeIconSizes[] = {
     {16, Application16, 1}, {32, Application32, 1}, {48, Application16, 3},
     {64, Application32, 2}, {128, Application32, 4},
 };
+// clang-format on
 const int ThemeIconSizeCount = int(std::size(ThemeIconSizes));
 
 QImage ThemeImage(const ThemeIconSize& size) {

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <string>
 
 namespace abacone {

@@ -9,8 +9,7 @@ namespace abacone {
 
 // x87 80-bit extended: 64-bit significand. Results must match that precision exactly.
 using CalcValue = long double;
-static_assert(std::numeric_limits<CalcValue>::digits == 64,
-              "CalcValue needs the 80-bit extended long double");
+static_assert(std::numeric_limits<CalcValue>::digits == 64, "CalcValue needs the 80-bit extended long double");
 
 enum OperatorCode : std::int32_t {
     OpAdd = 0,

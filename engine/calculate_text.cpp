@@ -101,8 +101,15 @@ void CalculateText(std::string_view text, int continueFlag) {
             }
             EnterDigit('0');
             break;
-        case '1': case '2': case '3': case '4':
-        case '5': case '6': case '7': case '8': case '9':
+        case '1':
+        case '2':
+        case '3':
+        case '4':
+        case '5':
+        case '6':
+        case '7':
+        case '8':
+        case '9':
         case '.': EnterDigit(static_cast<char>(c)); break;
         case '=': Equals(); break;
         case 'r': SquareRoot(); break;

@@ -10,13 +10,9 @@
 
 namespace abacone {
 
-inline std::string_view EntryText() {
-    return {State.EntryBuffer, static_cast<std::size_t>(State.EntryLength)};
-}
+inline std::string_view EntryText() { return {State.EntryBuffer, static_cast<std::size_t>(State.EntryLength)}; }
 
-inline std::string_view ResultTextView() {
-    return {State.ResultText, strnlen(State.ResultText, EntryCapacity)};
-}
+inline std::string_view ResultTextView() { return {State.ResultText, strnlen(State.ResultText, EntryCapacity)}; }
 
 inline void SetResultText(std::string_view s) {
     std::memset(State.ResultText, 0, EntryCapacity);

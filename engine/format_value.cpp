@@ -161,8 +161,6 @@ CalcValue DisplayedValue(CalcValue v) {
 
 std::string FormatValue(CalcValue v) { return std::string(FormatValueText(v).View()); }
 
-std::string FormatValueRoundedUp(CalcValue v) {
-    return std::string(FormatValueRoundedUpText(v).View());
-}
+std::string FormatValueRoundedUp(CalcValue v) { return std::string(FormatValueRoundedUpText(v).View()); }
 
 }  // namespace abacone

@@ -43,9 +43,8 @@ void RunBitwise(std::string_view title, std::string_view errorTitle, Op op) {
         return;
     }
     ClearAll();
-    const auto r = static_cast<std::int32_t>(
-        op(static_cast<std::uint32_t>(static_cast<std::int32_t>(a)),
-           static_cast<std::uint32_t>(static_cast<std::int32_t>(b))));
+    const auto r = static_cast<std::int32_t>(op(static_cast<std::uint32_t>(static_cast<std::int32_t>(a)),
+                                                static_cast<std::uint32_t>(static_cast<std::int32_t>(b))));
     EnterValue(r);
     Equals();
 }

@@ -15,12 +15,9 @@ constexpr CalcValue EntryLimit = 1e15L;
 
 }  // namespace
 
-void Refuse(std::string_view title, std::string_view text) {
-    Messages().Show(title, text, MessageIcon::Exclamation);
-}
+void Refuse(std::string_view title, std::string_view text) { Messages().Show(title, text, MessageIcon::Exclamation); }
 
-std::optional<CalcValue> AskOperand(std::string_view title, std::string_view prompt,
-                                    std::string_view errorTitle) {
+std::optional<CalcValue> AskOperand(std::string_view title, std::string_view prompt, std::string_view errorTitle) {
     const CalcValue x = AskValue(title, prompt);
     if (DialogTag() != 0) return std::nullopt;
     if (!std::isfinite(x)) {

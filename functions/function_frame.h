@@ -16,8 +16,7 @@ void Refuse(std::string_view title, std::string_view text);
 
 // Asks through the value dialog. Nothing when the user cancelled or no dialog was
 // shown. An operand beyond the extended format is refused with the range message.
-std::optional<CalcValue> AskOperand(std::string_view title, std::string_view prompt,
-                                    std::string_view errorTitle);
+std::optional<CalcValue> AskOperand(std::string_view title, std::string_view prompt, std::string_view errorTitle);
 
 // Types the result into the entry, or refuses it with the range message when it is
 // not a number, infinite, or too large for the 15-digit entry.

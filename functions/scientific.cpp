@@ -34,8 +34,7 @@ CalcValue Radians(CalcValue degrees) { return (degrees * Pi) * OneOver180; }
 
 // The common frame: ask, compute, enter. Compute runs only on a confirmed operand.
 template <typename Compute>
-void RunDialogFunction(std::string_view title, std::string_view prompt,
-                       std::string_view errorTitle, Compute compute) {
+void RunDialogFunction(std::string_view title, std::string_view prompt, std::string_view errorTitle, Compute compute) {
     const auto x = AskOperand(title, prompt, errorTitle);
     if (!x) return;
     EnterResult(compute(*x), errorTitle);
@@ -57,14 +56,12 @@ void RunLogarithm(std::string_view title, std::string_view errorTitle, Log log) 
 void FunctionPi() { EnterValue(Pi); }
 
 void FunctionSin() {
-    RunDialogFunction("sin X", AnglePrompt, "sin X Error", [](CalcValue x) {
-        return x == 30 ? CalcValue(0.5) : sinl(Radians(x));
-    });
+    RunDialogFunction("sin X", AnglePrompt, "sin X Error",
+                      [](CalcValue x) { return x == 30 ? CalcValue(0.5) : sinl(Radians(x)); });
 }
 
 void FunctionCos() {
-    RunDialogFunction("cos X", AnglePrompt, "cos X Error",
-                      [](CalcValue x) { return cosl(Radians(x)); });
+    RunDialogFunction("cos X", AnglePrompt, "cos X Error", [](CalcValue x) { return cosl(Radians(x)); });
 }
 
 void FunctionTan() {
@@ -98,8 +95,12 @@ void FunctionPow() {
     EnterResult(powl(*x, *y), PowError);
 }
 
-void FunctionLog() { RunLogarithm("log X", "log X Error", [](CalcValue x) { return log10l(x); }); }
+void FunctionLog() {
+    RunLogarithm("log X", "log X Error", [](CalcValue x) { return log10l(x); });
+}
 
-void FunctionLn() { RunLogarithm("ln X", "ln X Error", [](CalcValue x) { return logl(x); }); }
+void FunctionLn() {
+    RunLogarithm("ln X", "ln X Error", [](CalcValue x) { return logl(x); });
+}
 
 }  // namespace abacone

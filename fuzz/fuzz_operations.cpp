@@ -48,8 +48,15 @@ CalcValue AnyValue(FuzzedDataProvider& in) {
         return static_cast<CalcValue>(in.ConsumeIntegral<std::int32_t>()) / denominator;
     }
     case 4: {
-        const double edges[] = {0.0, -0.0, 1e40, -1.2345e45, 99999999999999.0,
-                                -99999999999999.5, 1e-20, -2e-16, 0.9999999999999999,
+        const double edges[] = {0.0,
+                                -0.0,
+                                1e40,
+                                -1.2345e45,
+                                99999999999999.0,
+                                -99999999999999.5,
+                                1e-20,
+                                -2e-16,
+                                0.9999999999999999,
                                 std::numeric_limits<double>::max(),
                                 std::numeric_limits<double>::denorm_min()};
         return edges[in.ConsumeIntegralInRange<std::size_t>(0, std::size(edges) - 1)];
@@ -65,8 +72,12 @@ struct Step {
     void (*run)(FuzzedDataProvider&);
 };
 
-#define PLAIN(f) Step{#f, [](FuzzedDataProvider&) { f(); }}
+#define PLAIN(f)                             \
+    Step {                                   \
+#f, [](FuzzedDataProvider&) { f(); } \
+    }
 
+// clang-format off
 const Step kSteps[] = {
     {"EnterDigit", [](FuzzedDataProvider& in) {
          static constexpr char kKeys[] = "0123456789.";
@@ -104,6 +115,7 @@ const Step kSteps[] = {
     PLAIN(FunctionPow), PLAIN(FunctionLog), PLAIN(FunctionLn), PLAIN(FunctionAnd),
     PLAIN(FunctionOr), PLAIN(FunctionXor),
 };
+// clang-format on
 
 }  // namespace
 

@@ -19,10 +19,9 @@ namespace {
                  "  EntryBuffer \"%.*s\" EntryLength %d HasPoint %d Negative %d ZeroTyped %d\n"
                  "  PendingOperator %d ErrorLatched %d Accumulator %.21Lg ResultText \"%.*s\"\n"
                  "  Label1 \"%s\" Label2 \"%s\" Label3 \"%s\" Label4 \"%s\"\n",
-                 step, what, EntryCapacity, State.EntryBuffer, State.EntryLength,
-                 State.EntryHasPoint, State.EntryNegative, int(State.EntryZeroTyped),
-                 State.PendingOperator, State.ErrorLatched, State.Accumulator, EntryCapacity,
-                 State.ResultText, Label1Text().c_str(), Display.Label2.c_str(),
+                 step, what, EntryCapacity, State.EntryBuffer, State.EntryLength, State.EntryHasPoint,
+                 State.EntryNegative, int(State.EntryZeroTyped), State.PendingOperator, State.ErrorLatched,
+                 State.Accumulator, EntryCapacity, State.ResultText, Label1Text().c_str(), Display.Label2.c_str(),
                  Label3Text().c_str(), Label4Hint().c_str());
     std::abort();
 }
@@ -112,8 +111,7 @@ void CheckInvariants(const char* step) {
     const std::size_t resultLength = strnlen(State.ResultText, EntryCapacity);
     if (resultLength == EntryCapacity) Broken(step, "ResultText is not terminated");
     const std::string_view result(State.ResultText, resultLength);
-    if (result != "0" && result != "Error" &&
-        (result.size() > 18 || !IsNumberText(result, "+-"))) {
+    if (result != "0" && result != "Error" && (result.size() > 18 || !IsNumberText(result, "+-"))) {
         Broken(step, "ResultText is not a formatted value");
     }
     CheckEntry(step);

@@ -17,13 +17,11 @@ struct Register {
 };
 
 Register First() {
-    return {State.MemoryValue1, State.Memory1InUse, Display.Memory1, Display.Memory1h,
-            Display.Label5Hint};
+    return {State.MemoryValue1, State.Memory1InUse, Display.Memory1, Display.Memory1h, Display.Label5Hint};
 }
 
 Register Second() {
-    return {State.MemoryValue2, State.Memory2InUse, Display.Memory2, Display.Memory2h,
-            Display.Label8Hint};
+    return {State.MemoryValue2, State.Memory2InUse, Display.Memory2, Display.Memory2h, Display.Label8Hint};
 }
 
 BaseTexts Rendered(CalcValue v) { return RenderBases(FormatValueText(v).View()); }

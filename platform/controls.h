@@ -89,15 +89,14 @@ std::vector<Panel*> BuildControls(T& form, Panel* parent, std::span<const Contro
     std::vector<Panel*> panels;
     panels.reserve(table.size());
     for (const ControlSpec<T>& s : table) {
-        Panel* p = AddPanel(form, parent, s.Name, s.Kind, s.Bounds, s.Caption, s.Hint, s.Alignment,
-                            s.Background, s.Font);
+        Panel* p =
+            AddPanel(form, parent, s.Name, s.Kind, s.Bounds, s.Caption, s.Hint, s.Alignment, s.Background, s.Font);
         if (s.Click) {
             p->OnClick = [&form, click = s.Click] { (form.*click)(); };
             if (s.Double == DoubleClick::AsClick) p->OnDblClick = p->OnClick;
         }
         DescribePanel(*p, s.Kind == ControlKind::Panel && s.Click, s.Spoken, s.Keys);
-        if (s.MouseDown)
-            p->OnMouseDown = [&form, down = s.MouseDown](MouseButton b, Point at) { (form.*down)(b, at); };
+        if (s.MouseDown) p->OnMouseDown = [&form, down = s.MouseDown](MouseButton b, Point at) { (form.*down)(b, at); };
         panels.push_back(p);
     }
     return panels;

@@ -17,10 +17,10 @@
 namespace abacone {
 
 enum MenuFlags : unsigned {
-    mfHidden = 1,       // never shown, nor anything below it; its shortcut still works
-    mfChecked = 2,      // initial check mark
-    mfRadio = 4,        // the check is drawn as a radio mark (no grouping)
-    mfFreshPress = 8,   // the shortcut ignores auto-repeated strokes
+    mfHidden = 1,      // never shown, nor anything below it; its shortcut still works
+    mfChecked = 2,     // initial check mark
+    mfRadio = 4,       // the check is drawn as a radio mark (no grouping)
+    mfFreshPress = 8,  // the shortcut ignores auto-repeated strokes
 };
 
 struct MenuItem {

@@ -12,9 +12,9 @@
 namespace abacone {
 
 namespace tray {
-inline constexpr unsigned MouseMove = 0x200, LeftDown = 0x201, LeftUp = 0x202, LeftDblClk = 0x203,
-                          RightDown = 0x204, RightUp = 0x205, RightDblClk = 0x206, MiddleDown = 0x207,
-                          MiddleUp = 0x208, MiddleDblClk = 0x209;
+inline constexpr unsigned MouseMove = 0x200, LeftDown = 0x201, LeftUp = 0x202, LeftDblClk = 0x203, RightDown = 0x204,
+                          RightUp = 0x205, RightDblClk = 0x206, MiddleDown = 0x207, MiddleUp = 0x208,
+                          MiddleDblClk = 0x209;
 }  // namespace tray
 
 class NotifyIcon {

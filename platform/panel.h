@@ -53,7 +53,7 @@ public:
     // holds it only where its window makes it the focus home (Form::SetFocusHome).
     void SetRole(PanelRole role);
     PanelRole Role() const;
-    void SetAccessibleName(std::string_view name);  // empty: the caption
+    void SetAccessibleName(std::string_view name);         // empty: the caption
     void SetAccessibleDescription(std::string_view text);  // empty: the hint
 
     int Tag = 0;  // free integer for the window's own use

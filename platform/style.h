@@ -8,8 +8,8 @@
 namespace abacone {
 
 namespace color {
-inline constexpr Rgb Black = 0xFF000000, White = 0xFFFFFFFF, Navy = 0xFF000080, Blue = 0xFF0000FF,
-                     Silver = 0xFFC0C0C0, Gray = 0xFF808080, Teal = 0xFF008080;
+inline constexpr Rgb Black = 0xFF000000, White = 0xFFFFFFFF, Navy = 0xFF000080, Blue = 0xFF0000FF, Silver = 0xFFC0C0C0,
+                     Gray = 0xFF808080, Teal = 0xFF008080;
 inline constexpr Rgb Hint = 0xFFDFFFF8;  // tool-tip background: RGB 223, 255, 248
 }  // namespace color
 

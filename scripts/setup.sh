@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libx11-dev libx11-xcb-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-ipafont-gothic locales
   xvfb xauth x11-utils x11-xkb-utils xdotool xclip openbox tint2 imagemagick
   dbus at-spi2-core python3-pyatspi

@@ -12,6 +12,9 @@ jobs=$(nproc)
 echo "== includes between folders"
 scripts/check-dependencies.sh
 
+echo "== format"
+scripts/check-format.sh
+
 echo "== build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log

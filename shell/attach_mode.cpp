@@ -4,8 +4,8 @@
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/os/os_services.h"
-#include "shell/logic/attach.h"
 #include "shell/lifecycle.h"
+#include "shell/logic/attach.h"
 #include "ui/binwindow/binwindow.h"
 #include "ui/geometry/open_flags.h"
 

@@ -5,8 +5,8 @@
 #include "platform/services/services.h"
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
-#include "ui/geometry/placement.h"
 #include "shell/logic/shell_state.h"
+#include "ui/geometry/placement.h"
 
 namespace abacone {
 namespace {
@@ -21,8 +21,8 @@ void JumpTo(Jump jump) {
 void Nudge(NudgeDirection direction) {
     Form* main = ShellMainForm();
     if (!main) return;
-    const Point at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(),
-                                       direction, ScreenWidth(), ScreenHeight());
+    const Point at = NudgeWindow({main->Left(), main->Top()}, main->Width(), main->Height(), direction, ScreenWidth(),
+                                 ScreenHeight());
     main->SetPosition(at.X, at.Y);
 }
 

@@ -8,18 +8,18 @@
 #include "platform/form.h"
 #include "platform/os/os_services.h"
 #include "platform/timer.h"
-#include "shell/logic/command_line.h"
 #include "shell/commands.h"
 #include "shell/icons/icons.h"
-#include "ui/geometry/placement.h"
+#include "shell/logic/command_line.h"
 #include "shell/logic/shell_state.h"
 #include "shell/reset.h"
 #include "shell/tasktray/tasktray.h"
 #include "ui/binwindow/binwindow.h"
 #include "ui/geometry/open_flags.h"
-#include "ui/shared/main_metrics.h"
+#include "ui/geometry/placement.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/main/window_commands.h"
+#include "ui/shared/main_metrics.h"
 
 namespace abacone {
 namespace {
@@ -43,9 +43,10 @@ struct ShellHost {
             .Deactivated = [] { Ap_DeActive(); },
             // The program's other windows (dialogs, the small windows, message boxes)
             // never get a taskbar button either; they are marked before they are mapped.
-            .WindowShowing = [this](TopWindow* window) {
-                if (window != Main->Handle()) Os().SetSkipTaskbar(window, true);
-            },
+            .WindowShowing =
+                [this](TopWindow* window) {
+                    if (window != Main->Handle()) Os().SetSkipTaskbar(window, true);
+                },
         });
     }
     ~ShellHost();
@@ -77,8 +78,7 @@ void ShellHost::EndShell() { delete host; }
 void PlaceAtStartup(Form& main) {
     const int frameWidth = main.FrameInsets().Left;
     const int laidOutHeight = main.Height() + (ExtendedClientHeight - main.ClientHeight());
-    const Point at =
-        StartupPlace(main.Width(), laidOutHeight, frameWidth, {ScreenWidth(), ScreenHeight()});
+    const Point at = StartupPlace(main.Width(), laidOutHeight, frameWidth, {ScreenWidth(), ScreenHeight()});
     main.SetPosition(at.X, at.Y);
 }
 
@@ -157,8 +157,7 @@ void Ap_Active() {
     Form* binary = BinaryWindowForm();
     if (BinaryWindowOpen && binary) {
         binary->SetClientHeight(BinaryWindowHeight);
-        const Point at =
-            BinaryWindowActivatedPlace(CurrentMainMetrics(), BinaryWindowHeight, ScreenHeight());
+        const Point at = BinaryWindowActivatedPlace(CurrentMainMetrics(), BinaryWindowHeight, ScreenHeight());
         binary->SetPosition(at.X, at.Y);
         binary->Activate();
     }

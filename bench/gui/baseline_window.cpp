@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
     auto* hex = new QLabel(QStringLiteral("0"), &window);
     hex->setGeometry(0, 16, 156, 12);
     hex->setAlignment(Qt::AlignRight);
-    static const char* const captions[28] = {"7", "8", "9", "＋", "Ｃ", "4", "5", "6", "－", "±",
-                                             "C&E", "1", "2", "3", "×", "Hex", "Copy", "0", " ．", "＝",
-                                             "÷", "Bin", "←", "h", "+", "R", "M", "N"};
+    static const char* const captions[28] = {"7",   "8",   "9", "＋", "Ｃ", "4",   "5",    "6", "－",  "±",
+                                             "C&E", "1",   "2", "3",  "×",  "Hex", "Copy", "0", " ．", "＝",
+                                             "÷",   "Bin", "←", "h",  "+",  "R",   "M",    "N"};
     for (int i = 0; i < 28; ++i) {
         auto* key = new QLabel(QString::fromUtf8(captions[i]), &window);
         key->setFrameStyle(QFrame::Panel | QFrame::Raised);

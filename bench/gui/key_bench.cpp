@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "engine/calc_state.h"
-#include "platform/services/services.h"
 #include "platform/qt/qt_window.h"
+#include "platform/services/services.h"
 #include "ui/main/form1.h"
 
 namespace {
@@ -23,6 +23,7 @@ struct Key {
 };
 
 // A day's typing: digits, operators, equals, corrections, clears and a copy shortcut.
+// clang-format off
 const Key kMix[] = {
     {Qt::Key_1, {}, "1"},       {Qt::Key_2, {}, "2"},       {Qt::Key_3, {}, "3"},
     {Qt::Key_Period, {}, "."},  {Qt::Key_4, {}, "4"},       {Qt::Key_Plus, {}, "+"},
@@ -32,6 +33,7 @@ const Key kMix[] = {
     {Qt::Key_8, {}, "8"},       {Qt::Key_9, {}, "9"},       {Qt::Key_Slash, {}, "/"},
     {Qt::Key_3, {}, "3"},       {Qt::Key_Equal, {}, "="},   {Qt::Key_Escape, {}, "\x1b"},
 };
+// clang-format on
 
 double MicrosecondsPerKey(abacone::TForm1& form, int keys, bool paint) {
     const auto start = std::chrono::steady_clock::now();
@@ -66,8 +68,7 @@ int main(int argc, char** argv) {
         std::vector<double> rounds;
         for (int round = 0; round < 7; ++round) rounds.push_back(MicrosecondsPerKey(form, kKeys, paint));
         std::printf("%-34s %8.2f us per key (median of 7 x %d keys)\n",
-                    paint ? "key dispatch + render + repaint:" : "key dispatch + render:", Median(rounds),
-                    kKeys);
+                    paint ? "key dispatch + render + repaint:" : "key dispatch + render:", Median(rounds), kKeys);
     }
     std::printf("display after the run: %s\n", form.Control("Label1")->Caption().c_str());
     abacone::SetClipboard(nullptr);

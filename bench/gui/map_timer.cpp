@@ -3,6 +3,7 @@
 //   idle second> <wake-ups per second over the next idle seconds>
 // then ends the program. Usage: abacone-map-timer IDLE_SECONDS PROGRAM [ARGS...]
 // Wake-ups are the context switches of all the program's threads.
+#include <dirent.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -33,8 +33,7 @@ long ContextSwitches(pid_t pid) {
         while (dirent* entry = readdir(dir)) {
             if (entry->d_name[0] == '.') continue;
             const std::string status = tasks + "/" + entry->d_name + "/status";
-            total += StatusField(status, "voluntary_ctxt_switches") +
-                     StatusField(status, "nonvoluntary_ctxt_switches");
+            total += StatusField(status, "voluntary_ctxt_switches") + StatusField(status, "nonvoluntary_ctxt_switches");
         }
         closedir(dir);
     }

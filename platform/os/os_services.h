@@ -13,7 +13,6 @@
 
 #include "platform/window_types.h"
 
-
 namespace abacone {
 
 // An X11 window id or a Win32 window handle; 0 is none.

@@ -1,5 +1,3 @@
-#include "platform/os/priority.h"
-
 #include <sched.h>
 #include <sys/resource.h>
 
@@ -7,6 +5,8 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include "platform/os/priority.h"
 
 namespace abacone {
 namespace {

@@ -10,7 +10,7 @@ HWND Handle(NativeWindow w) { return reinterpret_cast<HWND>(w); }
 
 constexpr UINT PullFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;                    // 0x43
 constexpr UINT RaiseFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;  // 0x53
-constexpr WPARAM MoveByCaption = 0xF012;  // SC_MOVE + HTCAPTION
+constexpr WPARAM MoveByCaption = 0xF012;                                                // SC_MOVE + HTCAPTION
 
 // SetWindowPos with the input queue joined to the foreground window's thread.
 void PositionWithForegroundInput(HWND own, UINT flags) {
@@ -22,8 +22,8 @@ void PositionWithForegroundInput(HWND own, UINT flags) {
 }
 
 HWND HiddenOwner() {
-    static HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                        GetModuleHandleA(nullptr), nullptr);
+    static HWND owner =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     return owner;
 }
 

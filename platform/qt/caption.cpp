@@ -10,9 +10,7 @@
 namespace abacone {
 namespace {
 
-int PixelSizeOf(const QFont& font) {
-    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-}
+int PixelSizeOf(const QFont& font) { return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize(); }
 
 QFont Sized(QFont font, int pixels) {
     font.setPixelSize(pixels);
@@ -70,7 +68,8 @@ QRect InkBox(const QFont& font, const QString& text) {
 }
 
 CaptionLayout FitCaption(const QFont& font, const QString& text, QRect area, Align alignment) {
-    const CaptionFit fit = FitCaption(MeasureOf(font, text), SizeForHeight(font, area.height()), ToBox(area), alignment);
+    const CaptionFit fit =
+        FitCaption(MeasureOf(font, text), SizeForHeight(font, area.height()), ToBox(area), alignment);
     return {Sized(font, fit.Size), QPoint(fit.Origin.X, fit.Origin.Y)};
 }
 

@@ -32,10 +32,9 @@ int KeypadVk(int key) {
 
 // The digits a US keyboard types with Shift on the digit row.
 int ShiftedDigit(int key) {
-    static constexpr int symbols[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,   Qt::Key_At,
-                                        Qt::Key_NumberSign, Qt::Key_Dollar,   Qt::Key_Percent,
-                                        Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk,
-                                        Qt::Key_ParenLeft};
+    static constexpr int symbols[10] = {Qt::Key_ParenRight, Qt::Key_Exclam,   Qt::Key_At,          Qt::Key_NumberSign,
+                                        Qt::Key_Dollar,     Qt::Key_Percent,  Qt::Key_AsciiCircum, Qt::Key_Ampersand,
+                                        Qt::Key_Asterisk,   Qt::Key_ParenLeft};
     for (int d = 0; d < 10; ++d)
         if (symbols[d] == key) return '0' + d;
     return 0;
@@ -94,8 +93,7 @@ int NamedKeyVk(int key) {
 char32_t TypedChar(const QString& text, bool ctrl, bool alt) {
     if (text.isEmpty()) return 0;
     char32_t c = text.at(0).unicode();
-    if (text.at(0).isHighSurrogate() && text.size() > 1)
-        c = QChar::surrogateToUcs4(text.at(0), text.at(1));
+    if (text.at(0).isHighSurrogate() && text.size() > 1) c = QChar::surrogateToUcs4(text.at(0), text.at(1));
     if (c == 0x7F) return 0;  // Delete types nothing
     if (alt && !ctrl) return 0;
     if (ctrl && !alt) {

@@ -11,9 +11,7 @@ ModalInput* innermost = nullptr;
 // The window the last modal run gave the activation back to.
 QPointer<QWidget> lastOwner;
 
-bool CanOwn(const QWidget* window, const QWidget* modal) {
-    return window && window != modal && window->isVisible();
-}
+bool CanOwn(const QWidget* window, const QWidget* modal) { return window && window != modal && window->isVisible(); }
 
 bool IsKey(QEvent::Type type) { return type == QEvent::KeyPress || type == QEvent::KeyRelease; }
 

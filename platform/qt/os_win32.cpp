@@ -53,7 +53,10 @@ private:
         if (type != "windows_generic_MSG" || !changed_) return false;
         if (static_cast<const MSG*>(message)->message == taskbarCreated_) {
             QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [this] { if (changed_) changed_(); },
+                QCoreApplication::instance(),
+                [this] {
+                    if (changed_) changed_();
+                },
                 Qt::QueuedConnection);
         }
         return false;

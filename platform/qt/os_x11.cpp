@@ -1,5 +1,4 @@
 #include "platform/qt/os_x11.h"
-#include "platform/qt/qt_window.h"
 
 #include <xcb/xcb.h>
 
@@ -15,6 +14,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/qt/qt_window.h"
 
 namespace abacone {
 namespace {
@@ -38,10 +39,12 @@ enum Atom {
     AtomCount
 };
 
+// clang-format off
 constexpr std::array<const char*, AtomCount - 1> AtomNames = {
     "_NET_ACTIVE_WINDOW", "_NET_FRAME_EXTENTS", "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN",
     "_NET_WM_STATE_SKIP_TASKBAR", "_NET_RESTACK_WINDOW", "WM_STATE", "MANAGER",
 };
+// clang-format on
 
 // EWMH message values.
 constexpr std::uint32_t StateRemove = 0, StateAdd = 1;
@@ -57,8 +60,7 @@ public:
         InternAtoms();
     }
     ~X11Services() override {
-        if (filtering_ && QCoreApplication::instance())
-            QCoreApplication::instance()->removeNativeEventFilter(this);
+        if (filtering_ && QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
     }
 
     NativeWindow ForegroundWindow() override {
@@ -72,16 +74,15 @@ public:
         auto geometryCookie = xcb_get_geometry(c_, w);
         auto originCookie = xcb_translate_coordinates(c_, w, root_, 0, 0);
         Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c_, geometryCookie, nullptr));
-        Reply<xcb_translate_coordinates_reply_t> origin(
-            xcb_translate_coordinates_reply(c_, originCookie, nullptr));
+        Reply<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(c_, originCookie, nullptr));
         if (!geometry || !origin) return std::nullopt;
         // Left, right, top, bottom; absent for windows the manager does not frame.
         auto extents = Property32(w, atoms_[NetFrameExtents], XCB_ATOM_CARDINAL);
         extents.resize(4, 0);
         const int x = origin->dst_x, y = origin->dst_y;
         return Box::FromEdges(x - static_cast<int>(extents[0]), y - static_cast<int>(extents[2]),
-                          x + geometry->width + static_cast<int>(extents[1]),
-                          y + geometry->height + static_cast<int>(extents[3]));
+                              x + geometry->width + static_cast<int>(extents[1]),
+                              y + geometry->height + static_cast<int>(extents[3]));
     }
 
     bool IsIconic(NativeWindow window) override {
@@ -109,20 +110,18 @@ public:
         QWindow* handle = window->windowHandle();
         // A minimised window is still the window manager's; only a withdrawn one
         // (never shown, or hidden) is told through the property itself.
-        const bool managed =
-            handle && (handle->isVisible() || (window->isMinimized() && !window->isHidden()));
+        const bool managed = handle && (handle->isVisible() || (window->isMinimized() && !window->isHidden()));
         if (managed) {
             SendToRoot(w, atoms_[NetWmState],
-                       {skip ? StateAdd : StateRemove, atoms_[NetWmStateSkipTaskbar], 0,
-                        SourceApplication, 0});
+                       {skip ? StateAdd : StateRemove, atoms_[NetWmStateSkipTaskbar], 0, SourceApplication, 0});
         } else {
             // A withdrawn window states its wishes in the property itself; Qt keeps
             // atoms it finds there when it maps the window.
             auto states = Property32(w, atoms_[NetWmState], XCB_ATOM_ATOM);
             std::erase(states, atoms_[NetWmStateSkipTaskbar]);
             if (skip) states.push_back(atoms_[NetWmStateSkipTaskbar]);
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, w, atoms_[NetWmState], XCB_ATOM_ATOM,
-                                32, static_cast<std::uint32_t>(states.size()), states.data());
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, w, atoms_[NetWmState], XCB_ATOM_ATOM, 32,
+                                static_cast<std::uint32_t>(states.size()), states.data());
         }
         xcb_flush(c_);
     }
@@ -145,9 +144,7 @@ private:
         switch (event->response_type & 0x7F) {
         case XCB_CLIENT_MESSAGE: {
             const auto* m = reinterpret_cast<const xcb_client_message_event_t*>(event);
-            if (m->type == atoms_[Manager] && m->format == 32 &&
-                m->data.data32[1] == atoms_[TraySelection])
-                Changed();
+            if (m->type == atoms_[Manager] && m->format == 32 && m->data.data32[1] == atoms_[TraySelection]) Changed();
             break;
         }
         case XCB_DESTROY_NOTIFY: {
@@ -164,13 +161,16 @@ private:
         WatchOwner();
         // After Qt has seen the event too, so that its own view of the tray is current.
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [this] { if (changed_) changed_(); },
+            QCoreApplication::instance(),
+            [this] {
+                if (changed_) changed_();
+            },
             Qt::QueuedConnection);
     }
 
     void WatchOwner() {
-        Reply<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(
-            c_, xcb_get_selection_owner(c_, atoms_[TraySelection]), nullptr));
+        Reply<xcb_get_selection_owner_reply_t> reply(
+            xcb_get_selection_owner_reply(c_, xcb_get_selection_owner(c_, atoms_[TraySelection]), nullptr));
         owner_ = reply ? reply->owner : XCB_NONE;
         if (owner_ != XCB_NONE) SelectStructureNotify(owner_);
         xcb_flush(c_);
@@ -199,8 +199,8 @@ private:
     }
 
     std::vector<std::uint32_t> Property32(xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {
-        Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-            c_, xcb_get_property(c_, 0, w, property, type, 0, 1024), nullptr));
+        Reply<xcb_get_property_reply_t> reply(
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, w, property, type, 0, 1024), nullptr));
         if (!reply || reply->format != 32 || reply->type != type) return {};
         const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
         return {data, data + xcb_get_property_value_length(reply.get()) / 4};
@@ -213,8 +213,7 @@ private:
         event.window = w;
         event.type = type;
         std::copy(data.begin(), data.end(), event.data.data32);
-        xcb_send_event(c_, 0, root_,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+        xcb_send_event(c_, 0, root_, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char*>(&event));
     }
 

@@ -88,9 +88,9 @@ void Panel::Impl::FitToText() {
     // Wide enough for the ink too: synthetic bold reaches past the last advance.
     const QFontMetrics metrics(font());
     const QRect ink = InkBox(font(), caption);
-    const int width = ink.isEmpty() ? metrics.horizontalAdvance(caption)
-                                    : std::max(metrics.horizontalAdvance(caption), ink.right() + 1) -
-                                          std::min(0, ink.left());
+    const int width = ink.isEmpty()
+                          ? metrics.horizontalAdvance(caption)
+                          : std::max(metrics.horizontalAdvance(caption), ink.right() + 1) - std::min(0, ink.left());
     resize(width + 2 * bevel, metrics.height() + 2 * bevel);
 }
 

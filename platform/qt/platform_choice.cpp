@@ -26,5 +26,4 @@ std::string SessionLimitsNotice(const std::string& platformName) {
            "(set DISPLAY to use XWayland)";
 }
 
-
 }  // namespace abacone

@@ -19,8 +19,8 @@ void QtMessageBox::Show(std::string_view title, std::string_view text, MessageIc
     QString body = FromUtf8(text);
     body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     body.replace(u'\r', u'\n');
-    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                    FromUtf8(title), body, QMessageBox::Ok);
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information, FromUtf8(title),
+                    body, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const ActivationReturn giveBack(&box);

@@ -1,13 +1,12 @@
-#include "platform/qt/qt_window.h"
-
 #include <QStringList>
+
+#include "platform/qt/qt_window.h"
 
 namespace abacone {
 
 QFont MakeFont(const FontSpec& spec) {
     // The Windows face under both of its names, then the free Japanese Gothic.
-    static const QStringList families{QStringLiteral("MS Gothic"),
-                                      QStringLiteral("ＭＳ ゴシック"),
+    static const QStringList families{QStringLiteral("MS Gothic"), QStringLiteral("ＭＳ ゴシック"),
                                       QStringLiteral("IPAGothic"), QStringLiteral("monospace")};
     QFont font;
     font.setFamilies(families);

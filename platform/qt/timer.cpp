@@ -1,7 +1,8 @@
+#include "platform/timer.h"
+
 #include <QTimer>
 
 #include "platform/qt/qt_window.h"
-#include "platform/timer.h"
 
 namespace abacone {
 

@@ -9,15 +9,13 @@
 namespace abacone {
 
 namespace vk {
-inline constexpr int Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17,
-                     Alt = 18, Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33,
-                     Next = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40,
-                     Print = 44, Insert = 45, Delete = 46, LWin = 91, RWin = 92, Apps = 93,
-                     Numpad0 = 96, Multiply = 106, Add = 107, Separator = 108,
-                     Subtract = 109, Decimal = 110, Divide = 111, F1 = 112, F12 = 123,
-                     F24 = 135, NumLock = 144, Scroll = 145, Oem1 = 0xBA, OemPlus = 0xBB,
-                     OemComma = 0xBC, OemMinus = 0xBD, OemPeriod = 0xBE, Oem2 = 0xBF,
-                     Oem3 = 0xC0, Oem4 = 0xDB, Oem5 = 0xDC, Oem6 = 0xDD, Oem7 = 0xDE;
+inline constexpr int Back = 8, Tab = 9, Clear = 12, Return = 13, Shift = 16, Control = 17, Alt = 18, Pause = 19,
+                     Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36, Left = 37,
+                     Up = 38, Right = 39, Down = 40, Print = 44, Insert = 45, Delete = 46, LWin = 91, RWin = 92,
+                     Apps = 93, Numpad0 = 96, Multiply = 106, Add = 107, Separator = 108, Subtract = 109, Decimal = 110,
+                     Divide = 111, F1 = 112, F12 = 123, F24 = 135, NumLock = 144, Scroll = 145, Oem1 = 0xBA,
+                     OemPlus = 0xBB, OemComma = 0xBC, OemMinus = 0xBD, OemPeriod = 0xBE, Oem2 = 0xBF, Oem3 = 0xC0,
+                     Oem4 = 0xDB, Oem5 = 0xDC, Oem6 = 0xDD, Oem7 = 0xDE;
 // Digits and letters are their ASCII upper-case codes: '0'..'9', 'A'..'Z'.
 constexpr int F(int n) { return F1 + n - 1; }
 }  // namespace vk

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "platform/caption_fit.h"
-
 #include "platform/win32/win32_window.h"
 
 namespace abacone {
@@ -55,7 +54,8 @@ Box ToBox(const RECT& r) {
 }
 
 CaptionMeasure MeasureOf(const FontSpec& font, const std::wstring& text) {
-    static const std::wstring reference(CaptionReference, CaptionReference + std::char_traits<char>::length(CaptionReference));
+    static const std::wstring reference(CaptionReference,
+                                        CaptionReference + std::char_traits<char>::length(CaptionReference));
     return {[font, text](int size) { return ToBox(InkBox(Sized(font, size), text)); },
             [font](int size) { return ToBox(InkBox(Sized(font, size), reference)); },
             [font](int size) { return Ascent(Sized(font, size)); }};

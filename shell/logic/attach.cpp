@@ -11,8 +11,7 @@ bool Disjoint(const Box& a, const Box& b) {
 
 AttachMoves AttachStep(const AttachView& view) {
     AttachMoves moves;
-    if (view.MainIconic || view.MainHeight >= AttachMaxHeight || view.ApplicationActive)
-        return moves;
+    if (view.MainIconic || view.MainHeight >= AttachMaxHeight || view.ApplicationActive) return moves;
     // A minimised window or one parked off every screen would carry the calculator out
     // of reach; the desktop and the panels are still followed.
     if (!view.Foreground || view.Foreground->Iconic) return moves;

@@ -9,7 +9,7 @@
 namespace abacone {
 
 struct ForegroundWindow {
-    Box Frame;     // outer rectangle, frame included
+    Box Frame;            // outer rectangle, frame included
     bool Iconic = false;  // minimised
 };
 
@@ -18,7 +18,7 @@ struct AttachView {
     int MainHeight = 0;  // outer height of the main window
     bool ApplicationActive = false;
     std::optional<ForegroundWindow> Foreground;  // none, or its rectangle could not be read
-    Box Desktop;                          // all screens together
+    Box Desktop;                                 // all screens together
     int ScreenHeight = 0;
     bool BinaryWindowOpen = false;
     int BinaryWindowHeight = 0;  // its current outer height

@@ -23,9 +23,12 @@ unsigned ParseStartOptions(std::span<const std::string> args) {
         if (!word.empty() && (word.front() == '/' || word.front() == '-')) word.remove_prefix(1);
         for (char c : word) {
             switch (c) {
-            case 'h': case 'H': options |= HideOption; break;
-            case 't': case 'T': options |= NoTopmostOption; break;
-            case 'p': case 'P': options |= KeepPriorityOption; break;
+            case 'h':
+            case 'H': options |= HideOption; break;
+            case 't':
+            case 'T': options |= NoTopmostOption; break;
+            case 'p':
+            case 'P': options |= KeepPriorityOption; break;
             default: break;
             }
         }

@@ -22,18 +22,18 @@ void Guarded(F&& f) {
     try {
         f();
     } catch (const std::exception& e) {
-        Messages().Show(ApplicationTitle(), e.what(),
-                        MessageIcon::Exclamation);
+        Messages().Show(ApplicationTitle(), e.what(), MessageIcon::Exclamation);
     } catch (...) {
-        Messages().Show(ApplicationTitle(), "Unknown error",
-                        MessageIcon::Exclamation);
+        Messages().Show(ApplicationTitle(), "Unknown error", MessageIcon::Exclamation);
     }
 }
 
 TTaskTray::TMouseButton ButtonOf(unsigned notification) {
     switch (notification) {
-    case TTaskTray::RightDown: case TTaskTray::RightUp: return TTaskTray::TMouseButton::Right;
-    case TTaskTray::MiddleDown: case TTaskTray::MiddleUp: return TTaskTray::TMouseButton::Middle;
+    case TTaskTray::RightDown:
+    case TTaskTray::RightUp: return TTaskTray::TMouseButton::Right;
+    case TTaskTray::MiddleDown:
+    case TTaskTray::MiddleUp: return TTaskTray::TMouseButton::Middle;
     default: return TTaskTray::TMouseButton::Left;
     }
 }
@@ -96,9 +96,15 @@ void TTaskTray::TrayWndProc(unsigned notification) {
     const Point at = CursorPos();
     switch (notification) {
     case MouseMove: DoMouseMove(at.X, at.Y); break;
-    case LeftDown: case RightDown: case MiddleDown: DoMouseDown(notification, at.X, at.Y); break;
-    case LeftUp: case RightUp: case MiddleUp: DoMouseUp(notification, at.X, at.Y); break;
-    case LeftDblClk: case RightDblClk: case MiddleDblClk: DoDblClick(); break;
+    case LeftDown:
+    case RightDown:
+    case MiddleDown: DoMouseDown(notification, at.X, at.Y); break;
+    case LeftUp:
+    case RightUp:
+    case MiddleUp: DoMouseUp(notification, at.X, at.Y); break;
+    case LeftDblClk:
+    case RightDblClk:
+    case MiddleDblClk: DoDblClick(); break;
     default: break;
     }
 }

@@ -21,8 +21,7 @@ public:
     using TShiftState = unsigned;  // always empty: the notification carries no modifiers
     using TNotifyEvent = std::function<void(TTaskTray* sender)>;
     using TMouseMoveEvent = std::function<void(TTaskTray* sender, TShiftState, int x, int y)>;
-    using TMouseEvent =
-        std::function<void(TTaskTray* sender, TMouseButton, TShiftState, int x, int y)>;
+    using TMouseEvent = std::function<void(TTaskTray* sender, TMouseButton, TShiftState, int x, int y)>;
 
     // What every call to the notification area carries.
     struct TIconData {
@@ -36,9 +35,15 @@ public:
     // Notifications as the notification area reports them, by mouse message number.
     enum Notification : unsigned {
         MouseMove = tray::MouseMove,
-        LeftDown = tray::LeftDown, LeftUp = tray::LeftUp, LeftDblClk = tray::LeftDblClk,
-        RightDown = tray::RightDown, RightUp = tray::RightUp, RightDblClk = tray::RightDblClk,
-        MiddleDown = tray::MiddleDown, MiddleUp = tray::MiddleUp, MiddleDblClk = tray::MiddleDblClk,
+        LeftDown = tray::LeftDown,
+        LeftUp = tray::LeftUp,
+        LeftDblClk = tray::LeftDblClk,
+        RightDown = tray::RightDown,
+        RightUp = tray::RightUp,
+        RightDblClk = tray::RightDblClk,
+        MiddleDown = tray::MiddleDown,
+        MiddleUp = tray::MiddleUp,
+        MiddleDblClk = tray::MiddleDblClk,
     };
 
     enum class TrayAction { Add, Modify, Delete };

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/qt_window.h"
 #include "engine/calc_state.h"
 #include "platform/qt/modal_input.h"
+#include "platform/qt/qt_window.h"
 #include "platform/services/services.h"
 #include "ui/main/form1.h"
 #include "ui/main/reset.h"
@@ -82,14 +82,12 @@ protected:
     // A left press on a window's own background at `at`, a move by `by`, and the release.
     static void Drag(QWidget* window, QPoint at, QPoint by) {
         const QPoint global = window->mapToGlobal(at);
-        QMouseEvent down(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::LeftButton,
-                         Qt::LeftButton, {});
+        QMouseEvent down(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(window, &down);
-        QMouseEvent move(QEvent::MouseMove, QPointF(at + by), QPointF(global + by), Qt::NoButton,
-                         Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(at + by), QPointF(global + by), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(window, &move);
-        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(at + by), QPointF(global + by), Qt::LeftButton,
-                       Qt::NoButton, {});
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(at + by), QPointF(global + by), Qt::LeftButton, Qt::NoButton,
+                       {});
         QApplication::sendEvent(window, &up);
     }
     static void Drag(Form* window, QPoint at, QPoint by) { Drag(Widget(*window), at, by); }

@@ -55,7 +55,7 @@ TEST(Placement, OpenAndDefaultPlaces) {
 TEST(Placement, DialogLiesOnTheOwnersClientRowWhateverTheFrame) {
     const Box owner{500, 300, 179, 102};
     EXPECT_EQ(OverClientRow(owner, {3, 23, 3, 3}, 16), (Point{500, 339}));
-    EXPECT_EQ(OverClientRow(owner, {}, 16), (Point{500, 316}));  // no caption, no frame
+    EXPECT_EQ(OverClientRow(owner, {}, 16), (Point{500, 316}));            // no caption, no frame
     EXPECT_EQ(OverClientRow(owner, {1, 20, 1, 5}, 0), (Point{500, 320}));  // a thick bottom edge counts for nothing
 }
 
@@ -71,6 +71,7 @@ TEST(Placement, NudgesStopAtTheirEdge) {
         Point from;
         NudgeDirection direction;
         Point to;
+        // clang-format off
     } cases[] = {
         {{100, 100}, NudgeDirection::Up, {100, 84}},
         {{100, 10}, NudgeDirection::Up, {100, 0}},
@@ -83,6 +84,7 @@ TEST(Placement, NudgesStopAtTheirEdge) {
         {{870, 100}, NudgeDirection::Right, {SW - W, 100}},
         {{SW - W, 100}, NudgeDirection::Right, {SW - W, 100}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(NudgeWindow(c.from, W, H, c.direction, SW, SH), c.to)
             << c.from.X << "," << c.from.Y << " dir " << static_cast<int>(c.direction);

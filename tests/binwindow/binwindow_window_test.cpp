@@ -7,8 +7,8 @@
 #include "platform/application.h"
 #include "tests/binwindow/aux_window_fixture.h"
 #include "ui/binwindow/binwindow.h"
-#include "ui/geometry/open_flags.h"
 #include "ui/binwindow/tform3.h"
+#include "ui/geometry/open_flags.h"
 #include "ui/main/reset.h"
 
 namespace abacone {

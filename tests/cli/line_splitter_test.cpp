@@ -45,8 +45,7 @@ TEST(LineSplitter, SameTextsWhereverTheChunksEnd) {
         for (std::size_t firstCut = 0; firstCut <= c.input.size(); ++firstCut) {
             for (std::size_t step = 1; step <= c.input.size() + 1; ++step) {
                 EXPECT_EQ(Split(c.input, firstCut, step), c.expected)
-                    << "input of " << c.input.size() << " bytes, cut at " << firstCut
-                    << ", step " << step;
+                    << "input of " << c.input.size() << " bytes, cut at " << firstCut << ", step " << step;
             }
         }
     }

@@ -1,8 +1,7 @@
 // abacone-calc as a program: what it prints for given input, arguments and faults.
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -27,6 +26,7 @@ struct LinesCase {
 
 TEST(CalcProcess, AnswersEveryLineOfStandardInput) {
     using namespace std::string_literals;
+    // clang-format off
     const LinesCase cases[] = {
         {"left to right", "12+30*2\n", "84\n"},
         {"comma and brackets skipped", "1,234+1\n(3+4)*2\n", "1235\n14\n"},
@@ -44,6 +44,7 @@ TEST(CalcProcess, AnswersEveryLineOfStandardInput) {
         {"invalid UTF-8 skipped", "\xff\xfe" "1\xc0+\x80" "2\xed\xa0\x80\n", "3\n"},
         {"control characters", "1+2\t+3\n\x1b[31m5\n7\x7f+1\n", "3\n0\n8\n"},
     };
+    // clang-format on
     for (const LinesCase& c : cases) {
         const ProcessResult r = Calc({}, c.input);
         EXPECT_EQ(r.Status, 0) << c.name;
@@ -56,6 +57,7 @@ TEST(CalcProcess, ArgumentsAndColumns) {
     const struct {
         std::vector<std::string> args;
         std::string expected;
+        // clang-format off
     } cases[] = {
         {{"--hex", "255="}, "255\tFF\n"},
         {{"12+30*2", "1+1"}, "84\n2\n"},
@@ -68,6 +70,7 @@ TEST(CalcProcess, ArgumentsAndColumns) {
         {{"-5+3", "--", "--5"}, "-2\n-5\n"},
         {{"--hex", "--bin", "12.75"}, "12.75\tC\t1100\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ProcessResult r = Calc(c.args);
         EXPECT_EQ(r.Status, 0) << c.args.back();

@@ -37,8 +37,7 @@ ProcessResult RunProcess(const char* program, const ProcessSetup& setup) {
     std::signal(SIGPIPE, SIG_IGN);
 
     int in[2], out[2], err[2];
-    Check(pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0 && pipe2(err, O_CLOEXEC) == 0,
-          "pipe2");
+    Check(pipe2(in, O_CLOEXEC) == 0 && pipe2(out, O_CLOEXEC) == 0 && pipe2(err, O_CLOEXEC) == 0, "pipe2");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -75,8 +74,7 @@ ProcessResult RunProcess(const char* program, const ProcessSetup& setup) {
     }
     bool outOpen = true, errOpen = true;
     while (inFd >= 0 || outOpen || errOpen) {
-        pollfd fds[3] = {{inFd, POLLOUT, 0}, {outOpen ? out[0] : -1, POLLIN, 0},
-                         {errOpen ? err[0] : -1, POLLIN, 0}};
+        pollfd fds[3] = {{inFd, POLLOUT, 0}, {outOpen ? out[0] : -1, POLLIN, 0}, {errOpen ? err[0] : -1, POLLIN, 0}};
         if (poll(fds, 3, -1) < 0) {
             Check(errno == EINTR, "poll");
             continue;

@@ -14,9 +14,9 @@ struct ProcessResult {
 };
 
 struct ProcessSetup {
-    std::vector<std::string> Args;  // without the program name
-    std::string_view Input;         // written to a pipe on standard input
-    int StdinFd = -1;               // used as standard input instead, when set
+    std::vector<std::string> Args;     // without the program name
+    std::string_view Input;            // written to a pipe on standard input
+    int StdinFd = -1;                  // used as standard input instead, when set
     const char* StdoutPath = nullptr;  // opened for writing as standard output, when set
 };
 

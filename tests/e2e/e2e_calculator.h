@@ -35,8 +35,7 @@ protected:
     enum class Priority { Idle, Kept };
     // Unless a test looks at the priority, the calculator keeps the normal one ("p"): at
     // idle priority a busy machine could hold it back for seconds.
-    void Launch(std::vector<std::string> args = {}, bool trayHost = true,
-                Priority priority = Priority::Kept) {
+    void Launch(std::vector<std::string> args = {}, bool trayHost = true, Priority priority = Priority::Kept) {
         session = std::make_unique<XSession>(XSession::Options{.TrayHost = trayHost});
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
@@ -56,13 +55,11 @@ protected:
         const auto client = x->Client(w);
         if (!frame || !client) return false;
         const int border = client->Left - frame->Left;
-        return frame->Left == ScreenW - frame->Width - 16 &&
-               ScreenH - (frame->Top + frame->Height) == 33 + border;
+        return frame->Left == ScreenW - frame->Width - 16 && ScreenH - (frame->Top + frame->Height) == 33 + border;
     }
     bool AtBottomRight(Window w) {
         const auto frame = x->Frame(w);
-        return frame && frame->Left == ScreenW - frame->Width - 16 &&
-               frame->Top == ScreenH - frame->Height - 32;
+        return frame && frame->Left == ScreenW - frame->Width - 16 && frame->Top == ScreenH - frame->Height - 32;
     }
     Window Main() {
         Window w = 0;

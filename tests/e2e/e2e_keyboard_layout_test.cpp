@@ -25,7 +25,8 @@ protected:
         session.Run({"setxkbmap", "-layout", GetParam()}, &status);
         ASSERT_EQ(status, 0) << "setxkbmap " << GetParam();
         ASSERT_NE(session.Run({"setxkbmap", "-query"}).find(GetParam()), std::string::npos);
-        program = session.Spawn({ABACONE_PROGRAM});
+        // Normal priority: at idle priority a loaded machine can hold it back for seconds.
+        program = session.Spawn({ABACONE_PROGRAM, "p"});
         XInspect::Window w = 0;
         ASSERT_TRUE(WaitUntil([&] { return (w = x.FindClient("Abacone")) != 0; }, 10s)) << "no window";
         session.Activate(w);

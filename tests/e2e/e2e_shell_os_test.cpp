@@ -29,13 +29,9 @@ std::string Hex(WId id) {
     return text;
 }
 
-std::string NetWmState(const QWidget& w) {
-    return session->Run({"xprop", "-id", Hex(w.winId()), "_NET_WM_STATE"});
-}
+std::string NetWmState(const QWidget& w) { return session->Run({"xprop", "-id", Hex(w.winId()), "_NET_WM_STATE"}); }
 
-bool HasSkipTaskbar(const QWidget& w) {
-    return NetWmState(w).find("_NET_WM_STATE_SKIP_TASKBAR") != std::string::npos;
-}
+bool HasSkipTaskbar(const QWidget& w) { return NetWmState(w).find("_NET_WM_STATE_SKIP_TASKBAR") != std::string::npos; }
 
 std::unique_ptr<QWidget> ShownWindow(const char* title, QRect at) {
     auto w = std::make_unique<QWidget>();
@@ -97,9 +93,7 @@ TEST(X11Services, RaiseAboveLeavesTheActivationWhereItIs) {
     const NativeWindow otherId = other->winId();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Os().ForegroundWindow() == otherId; }, 5000));
 
-    const auto stacking = [&] {
-        return session->Run({"xprop", "-root", "_NET_CLIENT_LIST_STACKING"});
-    };
+    const auto stacking = [&] { return session->Run({"xprop", "-root", "_NET_CLIENT_LIST_STACKING"}); };
     // Bottom to top; each id is followed by a comma or the line's end.
     const auto above = [&] {
         std::string list = stacking();

@@ -87,7 +87,8 @@ TEST_F(Calculator, SwitchingModesKeepsItOffTheTaskbar) {
     // The same native window throughout: the switches change its hints in place.
     const auto state = [&](const char* atom) { return x->HasState(w, atom); };
     session->Key("ctrl+t");
-    EXPECT_TRUE(WaitUntil([&] { return !state("_NET_WM_STATE_ABOVE") && state("_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !state("_NET_WM_STATE_ABOVE") && state("_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
     session->Key("ctrl+t");
     EXPECT_TRUE(WaitUntil([&] { return state("_NET_WM_STATE_ABOVE") && state("_NET_WM_STATE_SKIP_TASKBAR"); }, Settle));
     session->Key("shift+ctrl+F1");  // caption off
@@ -228,9 +229,9 @@ TEST_F(Calculator, DraggedByTheIndicatorWithTheLeftButtonOnly) {
         std::vector<std::string> steps = {
             "mousemove", std::to_string(px), std::to_string(py), "sleep", "0.2", "mousedown", button, "sleep", "0.5"};
         for (int i = 1; i <= 4; ++i) {
-            for (const std::string& word : {std::string("mousemove"), std::to_string(px - 50 * i),
-                                            std::to_string(py - 150 * i / 4), std::string("sleep"),
-                                            std::string("0.15")})
+            for (const std::string& word :
+                 {std::string("mousemove"), std::to_string(px - 50 * i), std::to_string(py - 150 * i / 4),
+                  std::string("sleep"), std::string("0.15")})
                 steps.push_back(word);
         }
         for (const char* word : {"sleep", "0.3", "mouseup"}) steps.emplace_back(word);
@@ -244,8 +245,8 @@ TEST_F(Calculator, DraggedByTheIndicatorWithTheLeftButtonOnly) {
     drag("1");
     const auto movedMostOfTheWay = [&] {
         const auto now = x->Client(w);
-        return now && now->Left <= start->Left - 100 && now->Left >= start->Left - 200 &&
-               now->Top <= start->Top - 75 && now->Top >= start->Top - 150;
+        return now && now->Left <= start->Left - 100 && now->Left >= start->Left - 200 && now->Top <= start->Top - 75 &&
+               now->Top >= start->Top - 150;
     };
     EXPECT_TRUE(WaitUntil(movedMostOfTheWay, Settle))
         << x->Client(w)->Left << "," << x->Client(w)->Top << " from " << start->Left << "," << start->Top;

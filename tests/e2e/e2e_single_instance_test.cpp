@@ -55,8 +55,8 @@ TEST_F(SecondStart, GivesOneWindowAndOneTrayIcon) {
     ASSERT_NE(w, 0u);
     EXPECT_EQ(StartAgain(), 0);
     EXPECT_EQ(StartAgain(), 0);
-    EXPECT_TRUE(OneWindowOneIcon()) << x->ClientsOf("abacone").size() << " windows, "
-                                    << x->EmbeddedCount("abacone") << " icons";
+    EXPECT_TRUE(OneWindowOneIcon()) << x->ClientsOf("abacone").size() << " windows, " << x->EmbeddedCount("abacone")
+                                    << " icons";
     EXPECT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
 }
 

@@ -99,11 +99,13 @@ protected:
 };
 
 TEST(MenuPath, WalksDownAndIntoSubmenusSkippingSeparatorsAndHiddenEntries) {
+    // clang-format off
     constexpr Entry table[] = {
         {0, "A", "a", 0, 0, nullptr},  {0, "B", "b", 0, 0, nullptr},  {1, "B1", "-", 0, 0, nullptr},
         {1, "B2", "x", 0, mfHidden, nullptr}, {1, "B3", "y", 0, 0, nullptr}, {2, "B31", "z", 0, 0, nullptr},
         {2, "B32", "w", 0, 0, nullptr}, {0, "C", "c", 0, 0, nullptr},
     };
+    // clang-format on
     struct Case {
         std::size_t index;
         std::vector<std::string> keys;
@@ -159,7 +161,7 @@ TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
     struct Case {
         const char* what;
         std::vector<std::string> keys;  // each step opens or answers a window
-        const char* copied;              // what the calculator then holds
+        const char* copied;             // what the calculator then holds
     } cases[] = {
         {"two value dialogs (X^Y)", {"shift+ctrl+m", "2 Return", "1 0 Return"}, "1024"},
         {"a value dialog, then a message box", {"shift+ctrl+m", "Return", "Return"}, "0"},

@@ -19,6 +19,7 @@ TEST_P(Clipboard_, ClearFirst) {
 
 using namespace std::string_literals;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, Clipboard_, ::testing::Values(
     TextCase{"12+30*2\n", "84"},
     TextCase{"12+30*2", "84"},
@@ -44,9 +45,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, Clipboard_, ::testing::Values(
     TextCase{"\xEF\xBC\x91\xEF\xBC\x92+3", "15"},
     TextCase{"\xFF\xFE""4\x80*2", "8"},
     TextCase{"", "0"}));
+// clang-format on
 
 // Japanese and typeset text: full-width and typographic characters read as their
 // ASCII keys, every other non-ASCII character is skipped whole.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Wide, Clipboard_, ::testing::Values(
     TextCase{"１２＋３０×２", "84"},
     TextCase{"80×40", "3200"},
@@ -72,9 +75,11 @@ INSTANTIATE_TEST_SUITE_P(Wide, Clipboard_, ::testing::Values(
     TextCase{"\xF4\x90\x80\x80" "6", "6"}, // beyond U+10FFFF
     TextCase{"\x97" "3\xBC\x91", "3"},  // stray continuation bytes
     TextCase{"\xF0\x9F\x98\x80" "8", "8"}));  // a well-formed emoji, skipped whole
+// clang-format on
 
 // Hexadecimal and binary numbers where a number begins, read as the 32-bit pattern the
 // hexadecimal line shows; their letters are never commands.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(BaseNumbers, Clipboard_, ::testing::Values(
     TextCase{"0x4D2", "1234"},
     TextCase{"0xff+1", "256"},
@@ -89,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(BaseNumbers, Clipboard_, ::testing::Values(
     TextCase{"10x20", "1020"},
     TextCase{"12 0x10", "12010"},  // a number is being typed: not where one begins
     TextCase{"FF", "0"}));
+// clang-format on
 
 // A character cut off at the very end: the bytes present are skipped, nothing beyond
 // the text is read (the sanitizer build would catch a read past a heap copy's end).
@@ -164,6 +170,7 @@ TEST_P(Sum_, TotalOfTheCells) {
     EXPECT_EQ(Display.Label2, GetParam().display == std::string("Error") ? "E" : "=");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Columns, Sum_, ::testing::Values(
     SumCase{"1,200\n3,400\n560\n", "5160"},
     SumCase{"品名\t金額\nりんご\t1,200\nみかん\t￥980\n", "2180"},
@@ -175,6 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Columns, Sum_, ::testing::Values(
     SumCase{"0xFF\n１\n", "256"},
     SumCase{"5\n1/0\n7\n", "Error"},
     SumCase{"99999999999999\n1\n", "Error"}));
+// clang-format on
 
 TEST_F(EngineTest, SumWithoutADigitChangesNothing) {
     for (const char* text : {"", "品名\t金額\n\r\n", "@p=C"}) {
@@ -214,6 +222,7 @@ TEST_P(Script_, Command) {
     EXPECT_EQ(Label1Text(), GetParam().display) << GetParam().typed;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Menu, Script_, ::testing::Values(
     ScriptCase{"120", KT1Click, "2"},
     ScriptCase{"2048", K12Click, "2"},
@@ -233,14 +242,17 @@ INSTANTIATE_TEST_SUITE_P(Menu, Script_, ::testing::Values(
     ScriptCase{"12", K81Click, "16"},
     ScriptCase{"11", K81Click, "8"},
     ScriptCase{"3", K81Click, "0"}));
+// clang-format on
 
 // The first operator of a script meets the state as an operator key would.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(FirstOperator, Script_, ::testing::Values(
     ScriptCase{"5+3", KT1Click, "0.133333333333333"},
     ScriptCase{"5+", KT1Click, "0.083333333333333"},
     ScriptCase{"120=", KT1Click, "2"},
     ScriptCase{"9+3=7", KT1Click, "0.116666666666666"},
     ScriptCase{"5/0+", KT1Click, "5"}));
+// clang-format on
 
 TEST_F(EngineTest, ScriptSkipsCharactersOutsideItsAlphabet) {
     Press("1");

@@ -22,6 +22,7 @@ TEST_P(Entry_, LeavesEntryAndDisplay) {
     EXPECT_EQ(Label1Text(), c.display);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Typing, Entry_, ::testing::Values(
     EntryCase{"1234567890123456", "123456789012345", 15, "123456789012345"},
     EntryCase{"12345678901234.56", "12345678901234.5", 16, "12345678901234.5"},
@@ -33,7 +34,9 @@ INSTANTIATE_TEST_SUITE_P(Typing, Entry_, ::testing::Values(
     EntryCase{"007", "7", 1, "7"},
     EntryCase{"0", "", 0, "0"},
     EntryCase{"12.50", "12.50", 5, "12.50"}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Editing, Entry_, ::testing::Values(
     EntryCase{"1.5<", "1", 1, "1"},
     EntryCase{"1.<", "1", 1, "1"},
@@ -47,6 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Editing, Entry_, ::testing::Values(
     EntryCase{"M", "", 0, "0"},
     EntryCase{"5.00S", "-5.00", 5, "-5"},  // shown as a result, kept as typed
     EntryCase{"12.5SF", "0", 0, "0"}));
+// clang-format on
 
 TEST_F(EngineTest, ZeroAfterSignDeletionReadsAsTheDigitsTyped) {
     Press("5S<3=");
@@ -112,6 +116,7 @@ TEST_P(EnterValue_, TypesTheValue) {
     EXPECT_EQ(Label1Text(), c.display);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, EnterValue_, ::testing::Values(
     ValueCase{-2.5L, "-2.5", 4, "-2.5"},
     ValueCase{0.0L, "", 0, "0"},
@@ -122,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Values, EnterValue_, ::testing::Values(
     ValueCase{1.0L / 3, "0.33333333333333", 16, "0.33333333333333"},
     ValueCase{std::numeric_limits<CalcValue>::infinity(), "", 0, "0"},
     ValueCase{std::numeric_limits<CalcValue>::max(), "", 0, "0"}));
+// clang-format on
 
 TEST_F(EngineTest, EnterValueIgnoredWhileTypingOrInError) {
     Press("7");

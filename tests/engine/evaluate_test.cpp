@@ -18,6 +18,7 @@ TEST_P(Keys_, Show) {
     EXPECT_EQ(Display.Label2, c.indicator) << c.keys;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(LeftToRight, Keys_, ::testing::Values(
     KeysCase{"2+3*4=", "20", "="},
     KeysCase{"2+3*4", "4", "x"},
@@ -30,7 +31,9 @@ INSTANTIATE_TEST_SUITE_P(LeftToRight, Keys_, ::testing::Values(
     KeysCase{"1234567*1234567=", "1524155677489", "="},
     KeysCase{"10+0.5=", "10.5", "="},
     KeysCase{"50*2=", "100", "="}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(ShortDecimals, Keys_, ::testing::Values(
     KeysCase{"1.1+2.2=", "3.3", "="},
     KeysCase{"1.23*3=", "3.689999999999999", "="},
@@ -41,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(ShortDecimals, Keys_, ::testing::Values(
     KeysCase{"523271-7.6936=", "523263.3064", "="},
     KeysCase{"1000000000+0.999999=", "1000000000.999999", "="},
     KeysCase{"1000000000+0.123456=", "1000000000.123456", "="}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Range, Keys_, ::testing::Values(
     KeysCase{"99999999999998+1=", "99999999999999", "="},
     KeysCase{"99999999999999+1=", "Error", "E"},
@@ -55,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Range, Keys_, ::testing::Values(
     KeysCase{"5%=", "Error", "E"},
     KeysCase{"5+=", "5", "="},
     KeysCase{"5*=", "0", "="}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Remainder, Keys_, ::testing::Values(
     KeysCase{"7%3=", "1", "="},
     KeysCase{"7S%3=", "-1", "="},
@@ -65,14 +72,18 @@ INSTANTIATE_TEST_SUITE_P(Remainder, Keys_, ::testing::Values(
     KeysCase{"5.5%0.1=", "0", "="},
     KeysCase{"99999999999999%0.3=", "0", "="},
     KeysCase{"50027573559331%1.2=", "1", "="}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Repeats, Keys_, ::testing::Values(
     KeysCase{"5+3=", "8", "="},
     KeysCase{"5+3==", "8", "="},
     KeysCase{"5+3=*2=", "16", "="},
     KeysCase{"5+3=2=", "2", "="},
     KeysCase{"5+3=2+1=", "3", "="}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(OnTheResult, Keys_, ::testing::Values(
     KeysCase{"5+3=N", "-8", "="},
     KeysCase{"5+3N", "3", "+"},
@@ -88,8 +99,10 @@ INSTANTIATE_TEST_SUITE_P(OnTheResult, Keys_, ::testing::Values(
     KeysCase{"9+7R", "4", "="},
     KeysCase{"5/0.0R", "Error", "E"},
     KeysCase{"5/0.0RE", "5", "+"}));
+// clang-format on
 
 // A typed zero is an operand although it is not stored.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(TypedZero, Keys_, ::testing::Values(
     KeysCase{"5*0+3=", "3", "="},
     KeysCase{"7/0+", "7", "E"},
@@ -97,14 +110,17 @@ INSTANTIATE_TEST_SUITE_P(TypedZero, Keys_, ::testing::Values(
     KeysCase{"5+3=0=", "0", "="},
     KeysCase{"9*0R", "0", "="},
     KeysCase{"5*0<+3=", "8", "="}));
+// clang-format on
 
 // Cut and root act on the value as shown, not on digits the display never shows.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(AsShown, Keys_, ::testing::Values(
     KeysCase{"12.5*8.4=", "105", "="},
     KeysCase{"12.5*8.4=K", "105", "="},
     KeysCase{"1.05-0.05=K", "1", "="},
     KeysCase{"1.1+2.2-3.3=", "0", "="},
     KeysCase{"1.1+2.2-3.3=R", "0", "="}));
+// clang-format on
 
 TEST_F(EngineTest, ResultsAreRecordedWithTheirSign) {
     Press("7S=");

@@ -23,8 +23,7 @@ void ExpectEntryConsistent(const std::string& history) {
     ASSERT_EQ(text.size(), static_cast<std::size_t>(n)) << history;
     ASSERT_EQ(State.EntryHasPoint, text.find('.') != std::string_view::npos ? 1 : 0) << history;
     ASSERT_EQ(State.EntryNegative, text.front() == '-' ? 1 : 0) << history;
-    ASSERT_LE(std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }), 15)
-        << history;
+    ASSERT_LE(std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }), 15) << history;
     ASSERT_FALSE(State.EntryZeroTyped) << history;
 }
 

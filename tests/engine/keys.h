@@ -32,9 +32,7 @@ inline void Press(std::string_view keys) {
         case 'E': ClearError(); break;
         case 'F': ClearEntry(); break;
         case ' ': break;
-        default:
-            ASSERT_TRUE((k >= '0' && k <= '9') || k == '.') << "no key for '" << k << "'";
-            EnterDigit(k);
+        default: ASSERT_TRUE((k >= '0' && k <= '9') || k == '.') << "no key for '" << k << "'"; EnterDigit(k);
         }
     }
 }

@@ -18,6 +18,7 @@ TEST_P(ReadDecimal_, RoundsCorrectly) {
     EXPECT_EQ(ReadDecimal(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, ReadDecimal_, ::testing::Values(
     ReadCase{"", 0.0L},
     ReadCase{"-", 0.0L},
@@ -43,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadDecimal_, ::testing::Values(
     ReadCase{"0.1234567890123456789012", 0.1234567890123456789012L},
     ReadCase{"123456789012345678901234567890", 123456789012345678901234567890.0L},
     ReadCase{"0.0000000000000000000000000000001", 0.0000000000000000000000000000001L}));
+// clang-format on
 
 TEST(ReadDecimal, ZeroIsNeverNegative) {
     EXPECT_FALSE(std::signbit(ReadDecimal("-0")));

@@ -29,6 +29,7 @@ TEST_P(Format_, BothTexts) {
     EXPECT_EQ(FormatValueRoundedUp(c.value), c.roundedUp);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, Format_, ::testing::Values(
     FormatCase{0.0L, "+0", "+0"},
     FormatCase{-0.0L, "+0", "+0"},
@@ -55,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Values, Format_, ::testing::Values(
     FormatCase{Difference("523271", "7.6936"), "+523263.3064", "+523263.3064"},
     FormatCase{Sum("1000000000", "0.999999"), "+1000000000.999999", "+1000000000.999999"},
     FormatCase{Sum("1000000000", "0.123456"), "+1000000000.123456", "+1000000000.123456"}));
+// clang-format on
 
 // The C library's "%+16.16f" cut to 18 characters and stripped: the reference the
 // engine's own digit generation must match for every double.
@@ -73,13 +75,24 @@ std::string ReferenceText(double d) {
 
 TEST(FormatValue, MatchesTheCLibraryBelowTheExponentForm) {
     std::mt19937_64 random(7);
-    std::vector<double> values = {0.5,  1.0 / 131072, 3.0 / 131072, 0.99999999999999995,
-                                  9.9999999999999995, 1e16 - 1, 1e16, 9e16 + 8,
-                                  1e17 - 16, 1e17, 4.9e-17, 5e-17, 1e39, 9.99e39};
+    std::vector<double> values = {0.5,
+                                  1.0 / 131072,
+                                  3.0 / 131072,
+                                  0.99999999999999995,
+                                  9.9999999999999995,
+                                  1e16 - 1,
+                                  1e16,
+                                  9e16 + 8,
+                                  1e17 - 16,
+                                  1e17,
+                                  4.9e-17,
+                                  5e-17,
+                                  1e39,
+                                  9.99e39};
     for (int i = 0; i < 20000; ++i) {
         // Short decimals with up to 17 digits, and arbitrary bit patterns of any scale.
-        const double decimal = static_cast<double>(random() % 100000000000000000ULL) /
-                               std::pow(10.0, static_cast<double>(random() % 20));
+        const double decimal =
+            static_cast<double>(random() % 100000000000000000ULL) / std::pow(10.0, static_cast<double>(random() % 20));
         const double scale = std::ldexp(1.0, static_cast<int>(random() % 120) - 64);
         values.push_back(decimal);
         values.push_back(static_cast<double>(random() >> 11) / 9007199254740992.0 * scale);
@@ -112,6 +125,7 @@ TEST_P(Bases_, ShownResult) {
 
 const std::string AllOnes = "1111 1111 1111 1111 1111 1111 1111 1111";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, Bases_, ::testing::Values(
     BasesCase{"+0", "0", "0", "0000"},
     BasesCase{"0", "0", "0", "0000"},
@@ -137,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Bases_, ::testing::Values(
     BasesCase{"0.", "0.", "0", "0000"},
     BasesCase{"0.00", "0.00", "0", "0000"},
     BasesCase{"+5.50", "5.50", "5", "0101"}));
+// clang-format on
 
 TEST_F(EngineTest, EntriesAreShownExactlyAsTyped) {
     for (const char* typed : {"0.", "12.50", "5.", "-5.00"}) {

@@ -80,6 +80,7 @@ TEST_F(BitwiseTest, OutOfRangeOperandsAreRefused) {
         const char* Before;
         const char* Typed;
         std::size_t DialogsShown;  // the result is checked before the dialog
+        // clang-format off
     } cases[] = {
         {"268435456=", "1", 0},
         {"0-268435456=", "1", 0},
@@ -89,6 +90,7 @@ TEST_F(BitwiseTest, OutOfRangeOperandsAreRefused) {
         {"12=", "4294967297", 1},
         {"12=", "1e5000", 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Fresh();
         Keys(c.Before);

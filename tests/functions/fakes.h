@@ -2,12 +2,12 @@
 // recording message box over a freshly reset engine.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "engine/engine.h"
 #include "platform/services/services.h"

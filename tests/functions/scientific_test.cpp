@@ -59,6 +59,7 @@ TEST_F(ScientificTest, DialogTitlesAndPrompts) {
     struct Case {
         std::function<void()> Function;
         std::vector<FakeDialog::Call> Calls;
+        // clang-format off
     } cases[] = {
         {FunctionSin, {{"sin X", Angle}}},
         {FunctionCos, {{"cos X", Angle}}},
@@ -67,6 +68,7 @@ TEST_F(ScientificTest, DialogTitlesAndPrompts) {
         {FunctionLn, {{"ln X", "X を入力"}}},
         {FunctionPow, {{"X の Y 乗", "X を入力"}, {"X の Y 乗", "Y を入力"}}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Fresh();
         dialog.Type("2");
@@ -147,8 +149,7 @@ TEST_F(ScientificTest, AngleCasesComputedNotRefused) {
         ResetEngine();
         dialog.Type(c.Angle);
         FunctionTan();
-        EXPECT_NEAR(static_cast<double>(ReadDecimal(Label1Text())),
-                    static_cast<double>(c.Expected), 1e-13) << c.Angle;
+        EXPECT_NEAR(static_cast<double>(ReadDecimal(Label1Text())), static_cast<double>(c.Expected), 1e-13) << c.Angle;
     }
     EXPECT_TRUE(messages.Boxes().empty());
 }
@@ -163,8 +164,7 @@ TEST_F(ScientificTest, ResultIsTheOperandOfThePendingOperator) {
 }
 
 TEST_F(ScientificTest, NothingHappensWithoutAConfirmedOperand) {
-    const std::function<void()> all[] = {FunctionSin, FunctionCos, FunctionTan,
-                                         FunctionLog, FunctionLn, FunctionPow};
+    const std::function<void()> all[] = {FunctionSin, FunctionCos, FunctionTan, FunctionLog, FunctionLn, FunctionPow};
     for (const auto& function : all) {
         // Cancelled, whatever the box held.
         ResetEngine();

@@ -1,10 +1,10 @@
-#include <clocale>
-#include <cmath>
-#include <limits>
+#include "functions/value_text.h"
 
 #include <gtest/gtest.h>
 
-#include "functions/value_text.h"
+#include <clocale>
+#include <cmath>
+#include <limits>
 
 namespace abacone {
 namespace {
@@ -15,6 +15,7 @@ struct Reading {
 };
 
 TEST(ReadValueText, ReadsTheLeadingNumberAndIgnoresTheRest) {
+    // clang-format off
     const Reading cases[] = {
         {"12abc", 12}, {" 12", 12}, {"\t\n 3.5", 3.5L}, {"1,5", 1}, {"1e3", 1000},
         {"-0.25", -0.25L}, {"+7", 7}, {".5", 0.5L}, {"5.", 5}, {"-.5", -0.5L},
@@ -31,6 +32,7 @@ TEST(ReadValueText, ReadsTheLeadingNumberAndIgnoresTheRest) {
         // Below the smallest extended value.
         {"1e-5000", 0}, {"0.0000e99999", 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(ReadValueText(c.Text), c.Expected) << '"' << c.Text << '"';
     }

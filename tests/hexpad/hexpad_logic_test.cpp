@@ -102,12 +102,14 @@ TEST_F(HexPadLogic, VirtualKeys) {
     struct Case {
         int vk;
         char digit;
+        // clang-format off
     } cases[] = {
         {45, 'A'}, {112, 'A'}, {118, 'A'}, {36, 'B'}, {113, 'B'}, {119, 'B'},
         {33, 'C'}, {114, 'C'}, {120, 'C'}, {46, 'D'}, {115, 'D'}, {121, 'D'},
         {35, 'E'}, {116, 'E'}, {122, 'E'}, {34, 'F'}, {117, 'F'}, {123, 'F'},
         {65, 0},   {8, 0},     {124, 0},   {38, 0},   {39, 0},   {40, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         HexPadReset();
         HexPadKeyDown(c.vk);
@@ -123,6 +125,7 @@ TEST_F(HexPadLogic, TypedCharacters) {
     struct Case {
         const char* chars;
         const char* shown;
+        // clang-format off
     } cases[] = {
         {"a", "A"},        {"A", "A"},   {"/*-+.", "ABCDE"}, {" ,", "FF"},
         {"09bcdef", "09BCDEF"}, {"gzZ=\\!", "0"}, {"12\b", "1"}, {"\b", "0"},
@@ -138,6 +141,7 @@ TEST_F(HexPadLogic, TypedCharacters) {
     EXPECT_EQ(HexPadLabel1, "0");
     EXPECT_EQ(closes, 0);
 }
+// clang-format on
 
 }  // namespace
 }  // namespace abacone

@@ -59,11 +59,13 @@ TEST_F(HexPadWindowTest, KeysTypedAheadReachThePad) {
     struct Case {
         const char* typed;  // after Shift+Ctrl+H; '\r' is Enter, '!' the pad's activation
         const char* mainShows;
+        // clang-format off
     } cases[] = {
         {"ff\r", "255"},
         {"1a\r+1=", "27"},
         {"ff!\r", "255"},  // a window manager that activates the pad after the keys
     };
+    // clang-format on
     for (const auto& c : cases) {
         ResetWindowState();
         main->Render();
@@ -75,20 +77,26 @@ TEST_F(HexPadWindowTest, KeysTypedAheadReachThePad) {
         for (const char* p = c.typed; *p; ++p) {
             const char ch = *p;
             if (ch == '!') {
-                QMetaObject::invokeMethod(Widget(*main), [] {
-                    QEvent activate(QEvent::WindowActivate);
-                    if (Form4) QApplication::sendEvent(Widget(*Form4), &activate);
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    Widget(*main),
+                    [] {
+                        QEvent activate(QEvent::WindowActivate);
+                        if (Form4) QApplication::sendEvent(Widget(*Form4), &activate);
+                    },
+                    Qt::QueuedConnection);
                 continue;
             }
             const int key = ch == '\r' ? Qt::Key_Return : ch >= 'a' && ch <= 'z' ? ch - 32 : ch;
             post(key, {}, QString(QChar(ch)));
         }
-        QMetaObject::invokeMethod(Widget(*main), [&c] {
-            if (!Form4 || !Form4->Visible()) return;
-            ADD_FAILURE() << "the pad stayed open: " << c.typed;
-            Form4->Close();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            Widget(*main),
+            [&c] {
+                if (!Form4 || !Form4->Visible()) return;
+                ADD_FAILURE() << "the pad stayed open: " << c.typed;
+                Form4->Close();
+            },
+            Qt::QueuedConnection);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(Form4, nullptr) << c.typed;
@@ -150,6 +158,7 @@ TEST_F(HexPadWindowTest, Keyboard) {
         const char* what;
         std::vector<Stroke> strokes;
         const char* shows;
+        // clang-format off
     } cases[] = {
         {"characters", {{Qt::Key_A, "a"}, {Qt::Key_A, "A"}, {Qt::Key_Slash, "/"}, {Qt::Key_Period, "."},
                         {Qt::Key_Space, " "}, {Qt::Key_G, "g"}, {Qt::Key_9, "9"}}, "AAAEF9"},
@@ -158,6 +167,7 @@ TEST_F(HexPadWindowTest, Keyboard) {
         {"Left and backspace", {{Qt::Key_1, "1"}, {Qt::Key_2, "2"}, {Qt::Key_Left, ""},
                                 {Qt::Key_Backspace, "\b"}, {Qt::Key_Backspace, "\b"}}, "0"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         WhileOpen([&](TForm4& pad) {
             for (const Stroke& s : c.strokes) Press(&pad, s.key, {}, QString::fromLatin1(s.text));
@@ -261,11 +271,13 @@ TEST_F(HexPadWindowTest, KeysSitInTheirBlockAndTheMenuHidesTheCloseShortcuts) {
             const char* name;
             QRect box;  // in the pad's client coordinates, though the keys lie in a block
             int tag;    // the delete key carries the backspace code, "Ent" the Enter code
+            // clang-format off
         } controls[] = {
             {"Label1", {0, 12, 135, 12}, 0},   {"Panel4", {0, 24, 16, 12}, 0},
             {"Panel19", {112, 36, 16, 12}, 0}, {"Panel20", {128, 24, 24, 12}, 8},
             {"Panel21", {128, 36, 24, 12}, 13}, {"Panel2", {88, 51, 64, 13}, 0},
         };
+        // clang-format on
         for (const auto& e : controls) {
             Panel* p = pad.Control(e.name);
             ASSERT_NE(p, nullptr) << e.name;

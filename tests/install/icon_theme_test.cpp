@@ -1,4 +1,6 @@
 // The icon theme files: every size and the SVG show exactly the program's own pixels.
+#include "data/icon_theme.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "data/icon_theme.h"
 #include "shell/icons/icon_art.h"
 
 namespace {
@@ -18,13 +19,11 @@ QImage Art(const char* const* xpm) { return QImage(xpm).convertToFormat(QImage::
 // Paints the SVG's rectangles onto a transparent image of its own size.
 QImage ImageFromSvg(const std::string& svg) {
     const QString text = QString::fromStdString(svg);
-    const QRegularExpressionMatch size =
-        QRegularExpression(R"re(viewBox="0 0 (\d+) (\d+)")re").match(text);
+    const QRegularExpressionMatch size = QRegularExpression(R"re(viewBox="0 0 (\d+) (\d+)")re").match(text);
     if (!size.hasMatch()) return {};
     QImage image(size.captured(1).toInt(), size.captured(2).toInt(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QRegularExpression rect(
-        R"re(<rect x="(\d+)" y="(\d+)" width="(\d+)" height="1" fill="#([0-9a-f]{6})"/>)re");
+    const QRegularExpression rect(R"re(<rect x="(\d+)" y="(\d+)" width="(\d+)" height="1" fill="#([0-9a-f]{6})"/>)re");
     for (const QRegularExpressionMatch& m : rect.globalMatch(text)) {
         const QRgb colour = 0xff000000u | m.captured(4).toUInt(nullptr, 16);
         for (int i = 0; i < m.captured(3).toInt(); ++i) {

@@ -31,6 +31,7 @@ TEST_P(Copy_, CopiesAndMarks) {
 
 const std::string Ones32(32, '1');
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Decimal, Copy_, ::testing::Values(
     CopyCase{"12.5", KC1Click, "12.5", "+"},
     CopyCase{"7*12.5S", KC1Click, "-12.5", "x"},
@@ -46,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(Decimal, Copy_, ::testing::Values(
     CopyCase{"8%", KC1Click, "8", " C"},
     CopyCase{"5/0=", KC1Click, "Error", "/C"},
     CopyCase{"1.1+2.2=", KC1Click, "3.3", " C"}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(HexAndBinary, Copy_, ::testing::Values(
     CopyCase{"5+0", KH2Click, "0x0", "+C"},
     CopyCase{"255=", KH2Click, "0xFF", " C"},
@@ -57,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(HexAndBinary, Copy_, ::testing::Values(
     CopyCase{"12.75", KH2Click, "0xC", "+C"},
     CopyCase{"5/0=", KH2Click, "0x0", "/C"},
     CopyCase{"5/0=", KB1Click, "0b0000", "/C"}));
+// clang-format on
 
 // Every copy of an integer in the 32-bit range, pasted with the clear-first command, shows
 // that integer again: decimal, hexadecimal and binary, of the result and of both memories.

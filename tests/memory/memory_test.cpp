@@ -1,4 +1,5 @@
 #include "memory/memory.h"
+
 #include "tests/engine/keys.h"
 
 namespace abacone::test {
@@ -27,6 +28,7 @@ TEST_P(Store_, ShowsTheBlock) {
     EXPECT_EQ(State.Memory1InUse, c.teal ? 1 : 0);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Keys, Store_, ::testing::Values(
     StoreCase{"5", "0", "0", "", false},  // the number being typed is not stored
     StoreCase{"5=", "5", "5", "0101", true},
@@ -37,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, Store_, ::testing::Values(
     StoreCase{"CN", "0", "0", "0000", false},  // a negative zero counts as zero
     StoreCase{"1.1+2.2=", "3.299999999999999", "3", "0011", true},  // no round-up here
     StoreCase{"5/0=", "0", "0", "", false}));
+// clang-format on
 
 TEST_F(MemoryTest, EveryStoreSetsBothKeys) {
     Press("4=");
@@ -76,6 +79,7 @@ TEST_P(Recall_, TypesTheMemory) {
     EXPECT_EQ(Label1Text(), c.display);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Keys, Recall_, ::testing::Values(
     RecallCase{5, "34", "", "34"},
     RecallCase{5, "2*", "=", "10"},
@@ -87,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, Recall_, ::testing::Values(
     RecallCase{0, "7*", "+1=", "1"},
     RecallCase{1.0L / 3, "", "", "0.33333333333333"},
     RecallCase{5, "5/0=", "", "Error"}));
+// clang-format on
 
 TEST_F(MemoryTest, RecallOfZeroLeavesTheEntryEmpty) {
     RecallMemory2();
@@ -134,11 +139,13 @@ TEST_P(MemoryCopy_, ThreeNotations) {
     EXPECT_EQ(Display.Label2, "+C");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, MemoryCopy_, ::testing::Values(
     MemoryCopyCase{"12.5=", "12.5", "0xC", "0b1100"},
     MemoryCopyCase{"2.5S=", "-2.5", "0xFFFFFFFE", "0b11111111111111111111111111111110"},
     MemoryCopyCase{"255=", "255", "0xFF", "0b11111111"},
     MemoryCopyCase{"C", "0", "0x0", "0b0000"}));
+// clang-format on
 
 TEST_F(MemoryTest, FirstMemoryCopiesItsOwnValue) {
     Press("6=");

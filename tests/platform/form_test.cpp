@@ -1,3 +1,5 @@
+#include "platform/form.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,15 +13,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/qt/qt_window.h"
 #include "platform/controls.h"
-#include "platform/form.h"
-#include "tests/window/test_form.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/qt_window.h"
+#include "tests/window/test_form.h"
 
 namespace abacone {
 namespace {
-
 
 // One key press as the system delivers it, without QTest's separate modifier presses.
 void Press(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false) {
@@ -51,7 +51,7 @@ TEST(FormKeys, KeyEventsOfTheWindowAndItsControlsPassTheDispatch) {
     };
     for (const KeyCase& c : cases) {
         for (QWidget* (*target)(TestForm&) : {+[](TestForm& f) -> QWidget* { return Widget(f); },
-                                             +[](TestForm& f) -> QWidget* { return Widget(*f.edit); }}) {
+                                              +[](TestForm& f) -> QWidget* { return Widget(*f.edit); }}) {
             TestForm form;
             QWidget* to = target(form);
             Press(to, c.Key, c.Modifiers, c.AutoRepeat);
@@ -87,7 +87,8 @@ TEST(FormMouse, RightClickOrMenuKeyOpensTheMenuUnlessAutoPopupIsOff) {
         EXPECT_EQ(BuiltMenu(form) && BuiltMenu(form)->isVisible(), autoPopup);
         if (autoPopup) BuiltMenu(form)->hide();
 
-        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(1, 1), Widget(form)->mapToGlobal(QPoint(1, 1)));
+        QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                       Widget(form)->mapToGlobal(QPoint(1, 1)));
         QApplication::sendEvent(Widget(form), &fromKeyboard);  // the key itself is dispatched instead
         EXPECT_FALSE(BuiltMenu(form) && BuiltMenu(form)->isVisible());
         QTest::keyClick(Widget(form), Qt::Key_Menu);
@@ -144,8 +145,7 @@ TEST(FormMouse, LeftButtonDragsTheBodyOtherButtonsDoNot) {
         const QPoint press = Widget(form)->mapToGlobal(QPoint(5, 50));
         QMouseEvent down(QEvent::MouseButtonPress, QPointF(5, 50), QPointF(press), button, button, {});
         QApplication::sendEvent(Widget(form), &down);
-        QMouseEvent move(QEvent::MouseMove, QPointF(25, 60), QPointF(press + QPoint(20, 10)), Qt::NoButton,
-                         button, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(25, 60), QPointF(press + QPoint(20, 10)), Qt::NoButton, button, {});
         QApplication::sendEvent(Widget(form), &move);
         QMouseEvent up(QEvent::MouseButtonRelease, QPointF(25, 60), QPointF(press + QPoint(20, 10)), button,
                        Qt::NoButton, {});
@@ -156,7 +156,10 @@ TEST(FormMouse, LeftButtonDragsTheBodyOtherButtonsDoNot) {
 
 TEST(FormWindow, ModalRunEndsWhenTheWindowCloses) {
     TestForm form;
-    form.enter->OnClick = [&form] { form.Tag = 7; form.Close(); };
+    form.enter->OnClick = [&form] {
+        form.Tag = 7;
+        form.Close();
+    };
     QTimer::singleShot(0, Widget(form), [&form] {
         EXPECT_TRUE(form.InModalRun());
         QTest::keyClick(Widget(form), Qt::Key_Return);

@@ -37,8 +37,8 @@ struct Stroke {
 };
 
 TEST(TranslateKey, KeyEventsBecomeVirtualKeysAndTypedCharacters) {
-    const auto Shift = Qt::ShiftModifier, Ctrl = Qt::ControlModifier, Alt = Qt::AltModifier,
-               Pad = Qt::KeypadModifier;
+    const auto Shift = Qt::ShiftModifier, Ctrl = Qt::ControlModifier, Alt = Qt::AltModifier, Pad = Qt::KeypadModifier;
+    // clang-format off
     const Stroke cases[] = {
         {Qt::Key_3, Shift | Ctrl, "", '3', 0},
         {Qt::Key_NumberSign, Shift | Ctrl, "#", '3', 0},  // the digit, not the symbol
@@ -67,6 +67,7 @@ TEST(TranslateKey, KeyEventsBecomeVirtualKeysAndTypedCharacters) {
         {Qt::Key_Backslash, {}, "\\", vk::Oem5, '\\'},
         {Qt::Key_QuoteDbl, Shift, "\"", 0, '"'},
     };
+    // clang-format on
     for (const Stroke& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.Key, c.Modifiers, QString::fromLatin1(c.Text));
         const KeyStroke k = TranslateKey(event);

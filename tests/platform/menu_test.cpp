@@ -1,3 +1,5 @@
+#include "platform/menu.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,14 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/services/keycodes.h"
-#include "platform/menu.h"
 #include "platform/qt/qt_window.h"
+#include "platform/services/keycodes.h"
 #include "tests/window/menu_table.h"
 
 namespace abacone {
 namespace {
-
 
 QStringList Texts(const QMenu* menu) {
     QStringList texts;

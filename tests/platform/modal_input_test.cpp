@@ -1,3 +1,5 @@
+#include "platform/qt/modal_input.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,8 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
-
-#include "platform/qt/modal_input.h"
 
 namespace abacone {
 namespace {
@@ -106,10 +106,14 @@ TEST(ActivationReturn, AfterAnySequenceOfModalWindowsTheFirstOwnerIsActiveAgain)
         {"nothing active at all", nullptr, &box.widget, &dialog.widget},
     };
     for (const auto& s : steps) {
-        if (s.activeAtStart) MakeActive(s.activeAtStart);
-        else QApplication::setActiveWindow(nullptr);
-        if (s.owner == &dialog.widget) dialog.widget.show();
-        else dialog.widget.hide();
+        if (s.activeAtStart)
+            MakeActive(s.activeAtStart);
+        else
+            QApplication::setActiveWindow(nullptr);
+        if (s.owner == &dialog.widget)
+            dialog.widget.show();
+        else
+            dialog.widget.hide();
         {
             const ActivationReturn back(s.modal);
             EXPECT_EQ(back.Owner(), s.owner) << s.what;

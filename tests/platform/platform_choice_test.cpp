@@ -1,7 +1,7 @@
 // Which window system the program asks Qt for, and what it tells the user about it.
-#include <gtest/gtest.h>
-
 #include "platform/qt/platform_choice.h"
+
+#include <gtest/gtest.h>
 
 namespace abacone {
 namespace {
@@ -11,10 +11,12 @@ TEST(PlatformChoice, X11WheneverADisplayIsThereAndNothingWasAskedFor) {
         const char* requested;
         const char* display;
         const char* chosen;
+        // clang-format off
     } cases[] = {
         {nullptr, ":0", "xcb"}, {"", ":1", "xcb"},          {nullptr, nullptr, ""},
         {nullptr, "", ""},      {"wayland", ":0", ""},      {"offscreen", nullptr, ""},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(PreferredPlatform(c.requested, c.display), c.chosen)
             << (c.requested ? c.requested : "-") << " " << (c.display ? c.display : "-");

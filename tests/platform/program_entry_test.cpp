@@ -1,3 +1,5 @@
+#include "platform/program_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/program_entry.h"
-
 namespace abacone {
 namespace {
 
@@ -17,6 +17,7 @@ TEST(RunProgram, AnErrorThatEscapesIsShownOnceAndTheExitCodeIsZero) {
         const char* what;
         std::function<void()> steps;
         std::vector<std::string> shown;
+        // clang-format off
     } cases[] = {
         {"no error", [] {}, {}},
         {"an error of start-up", [] { throw std::runtime_error("cannot create the window"); },
@@ -29,6 +30,7 @@ TEST(RunProgram, AnErrorThatEscapesIsShownOnceAndTheExitCodeIsZero) {
         {"an error that is no exception class", [] { throw 42; }, {"unknown error"}},
         {"an exception without a text", [] { throw std::runtime_error(""); }, {"unknown error"}},
     };
+    // clang-format on
     int argc = 1;
     char name[] = "abacone";
     char* argv[] = {name, nullptr};

@@ -1,5 +1,4 @@
 #include "platform/os/os_services.h"
-#include "platform/qt/qt_window.h"
 
 #include <gtest/gtest.h>
 #include <sched.h>
@@ -18,6 +17,7 @@
 
 #include "platform/os/instance_lock.h"
 #include "platform/os/priority.h"
+#include "platform/qt/qt_window.h"
 
 namespace abacone {
 namespace {
@@ -39,8 +39,7 @@ TEST(Priority, EveryThreadGoesIdle) {
         LowerProcessPriority();
         stage = 2;
         other.join();
-        const bool ok = getpriority(PRIO_PROCESS, 0) == 19 && otherNice == 19 &&
-                        sched_getscheduler(0) == SCHED_IDLE;
+        const bool ok = getpriority(PRIO_PROCESS, 0) == 19 && otherNice == 19 && sched_getscheduler(0) == SCHED_IDLE;
         _exit(ok ? 0 : 1);
     }
     int status = 0;

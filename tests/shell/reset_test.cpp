@@ -1,4 +1,6 @@
 // The start-up reset reaches every process-wide value of every layer.
+#include "shell/reset.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/calc_state.h"
@@ -8,7 +10,6 @@
 #include "memory/memory.h"
 #include "platform/services/services.h"
 #include "shell/logic/shell_state.h"
-#include "shell/reset.h"
 #include "ui/geometry/open_flags.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 

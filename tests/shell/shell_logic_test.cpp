@@ -45,6 +45,7 @@ TEST(Placement, JumpsKeepTheirMargins) {
         Jump jump;
         int width, height;
         Point at;
+        // clang-format off
     } cases[] = {
         {Jump::BottomRight, 179, 101, {1085, 891}},
         {Jump::BottomLeft, 179, 101, {16, 891}},
@@ -54,6 +55,7 @@ TEST(Placement, JumpsKeepTheirMargins) {
         {Jump::Centre, 1285, 1027, {-2, -1}},     // larger than the screen: toward zero
         {Jump::BottomRight, 1400, 1100, {-136, -108}},  // no size check
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(JumpPlace(c.jump, c.width, c.height, screen), c.at)
             << static_cast<int>(c.jump) << " " << c.width << "x" << c.height;
@@ -76,6 +78,7 @@ TEST(Placement, StartupLeavesTheCompactWindowAboveTheBottom) {
 TEST(Placement, ExtendedRowsPullTheWindowUpNearTheBottom) {
     struct Case {
         int top, height, screenHeight, expected;
+        // clang-format off
     } cases[] = {
         {600, 211, 821, 578},  // bottom edge 10 above the screen's bottom: 32 above
         {594, 211, 821, 594},  // exactly 16 above: stays
@@ -84,13 +87,13 @@ TEST(Placement, ExtendedRowsPullTheWindowUpNearTheBottom) {
         {100, 211, 821, 100},
         {-50, 211, 821, -50},  // no clamp at the top
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ExtendedKeypadTop(c.top, c.height, c.screenHeight), c.expected) << c.top;
+    // clang-format on
+    for (const auto& c : cases) EXPECT_EQ(ExtendedKeypadTop(c.top, c.height, c.screenHeight), c.expected) << c.top;
 }
 
 TEST(Placement, BinaryWindowReturnsUnderTheDisplayLines) {
-    MainWindowMetrics main{.Left = 300, .Top = 400, .Height = 101, .ClientHeight = 76,
-                           .Label1Height = 16, .Label3Height = 12};
+    MainWindowMetrics main{
+        .Left = 300, .Top = 400, .Height = 101, .ClientHeight = 76, .Label1Height = 16, .Label3Height = 12};
     EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (Point{300, 452}));
     main.Top = 741;  // row 793 lies below the screen
     EXPECT_EQ(BinaryWindowActivatedPlace(main, 54, 768), (Point{300, 714}));
@@ -112,6 +115,7 @@ TEST(AttachStep, FollowsOnlyWhenShrunkenInactiveAndReachable) {
         const char* name;
         void (*change)(AttachView&);
         bool moves;
+        // clang-format off
     } cases[] = {
         {"shrunken", [](AttachView&) {}, true},
         {"minimised", [](AttachView& v) { v.MainIconic = true; }, false},
@@ -131,6 +135,7 @@ TEST(AttachStep, FollowsOnlyWhenShrunkenInactiveAndReachable) {
         {"the whole desktop",
          [](AttachView& v) { v.Foreground->Frame = Box::FromEdges(0, 0, 1280, 1024); }, true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         AttachView v = Shrunken();
         c.change(v);
@@ -138,8 +143,7 @@ TEST(AttachStep, FollowsOnlyWhenShrunkenInactiveAndReachable) {
         EXPECT_EQ(m.Main.has_value(), c.moves) << c.name;
         EXPECT_FALSE(m.Binary.has_value()) << c.name;
         if (c.moves && m.Main) {
-            EXPECT_EQ(*m.Main, (Point{v.Foreground->Frame.Left, v.Foreground->Frame.Top}))
-                << c.name;
+            EXPECT_EQ(*m.Main, (Point{v.Foreground->Frame.Left, v.Foreground->Frame.Top})) << c.name;
         }
     }
 }

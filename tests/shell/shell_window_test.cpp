@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/qt_window.h"
 #include "engine/calc_state.h"
 #include "platform/application.h"
-#include "platform/services/keycodes.h"
 #include "platform/os/os_services.h"
+#include "platform/qt/qt_window.h"
+#include "platform/services/keycodes.h"
 #include "platform/services/services.h"
 #include "platform/timer.h"
 #include "shell/lifecycle.h"
@@ -38,9 +38,7 @@ struct FakeOs final : OsServices {
     std::vector<NativeWindow> raisedAbove;
 
     NativeWindow ForegroundWindow() override { return foreground; }
-    std::optional<Box> FrameRect(NativeWindow w) override {
-        return w == foreground ? frame : std::nullopt;
-    }
+    std::optional<Box> FrameRect(NativeWindow w) override { return w == foreground ? frame : std::nullopt; }
     bool IsIconic(NativeWindow) override { return iconic; }
     // Shown without taking the activation, so the application stays inactive unless a
     // test activates a window itself.
@@ -101,7 +99,6 @@ public:  // the case tables change these
     std::unique_ptr<TForm1> form;
 };
 
-
 // First in the file: it needs an application in which no window was active yet.
 class AttachTest : public ShellWindowTest {
 protected:
@@ -143,8 +140,7 @@ TEST_F(AttachTest, FollowsTheForegroundWindowWithoutTakingTheActivation) {
         c.change(*this);
         Timer1Timer();
         EXPECT_EQ(At(), c.follows ? QPoint(120, 80) : QPoint(500, 500)) << c.name;
-        EXPECT_EQ(os.raisedAbove, c.follows ? std::vector<NativeWindow>{42} : std::vector<NativeWindow>{})
-            << c.name;
+        EXPECT_EQ(os.raisedAbove, c.follows ? std::vector<NativeWindow>{42} : std::vector<NativeWindow>{}) << c.name;
     }
 }
 
@@ -153,6 +149,7 @@ TEST_F(ShellWindowTest, StartOptions) {
         std::vector<std::string> args;
         bool topmost;
         int lowered;
+        // clang-format off
     } cases[] = {
         {{}, true, 1},
         {{"/t"}, false, 1},
@@ -160,6 +157,7 @@ TEST_F(ShellWindowTest, StartOptions) {
         {{"hp"}, true, 0},
         {{"-", "/", "  "}, true, 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         os = FakeOs{};
         Start(c.args);
@@ -198,6 +196,7 @@ TEST_F(ShellWindowTest, JumpsThroughTheirShortcuts) {
     struct Case {
         int vk;
         QPoint at;
+        // clang-format off
     } cases[] = {
         {0x78, {SW - W - 16, SH - H - 32}},  // Ctrl+F9
         {0x79, {16, SH - H - 32}},            // Ctrl+F10
@@ -205,6 +204,7 @@ TEST_F(ShellWindowTest, JumpsThroughTheirShortcuts) {
         {0x7B, {16, 32}},                      // Ctrl+F12
         {'I', {(SW - W) / 2, (SH - H) / 2}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         form->SetPosition(123, 45);
         Key(c.vk);
@@ -220,6 +220,7 @@ TEST_F(ShellWindowTest, NudgesAreClampedOnOneSide) {
         QPoint from;
         int vk;
         QPoint to;
+        // clang-format off
     } cases[] = {
         {{300, 200}, up, {300, 184}},
         {{300, 10}, up, {300, 0}},
@@ -233,6 +234,7 @@ TEST_F(ShellWindowTest, NudgesAreClampedOnOneSide) {
         {{SW - W - 3, 200}, right, {SW - W, 200}},
         {{SW - 10, 200}, right, {SW - W, 200}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         form->SetPosition(c.from.x(), c.from.y());
         Key(c.vk);
@@ -311,8 +313,7 @@ TEST_F(ShellWindowTest, AboutBox) {
     Key(0x70, false);  // F1
     ASSERT_EQ(messages.Boxes().size(), 1u);
     EXPECT_EQ(messages.Boxes()[0].Title, "About me");
-    EXPECT_EQ(messages.Boxes()[0].Text,
-              "Abacone for Win.2kPro./NT4WS/9x\r\tversion 1.23\r\rAbacone contributors");
+    EXPECT_EQ(messages.Boxes()[0].Text, "Abacone for Win.2kPro./NT4WS/9x\r\tversion 1.23\r\rAbacone contributors");
     EXPECT_EQ(messages.Boxes()[0].Icon, MessageIcon::Information);
 }
 

@@ -1,6 +1,8 @@
 // The single instance's endpoint names, its claim and its handshake, in one process: later
 // starts run on threads of their own, as other processes would, while the event loop
 // serves them. Each start has its own lock, as each process has.
+#include "shell/single_instance.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/socket.h>
@@ -18,7 +20,6 @@
 #include "platform/application.h"
 #include "platform/instance_channel.h"
 #include "platform/os/instance_lock.h"
-#include "shell/single_instance.h"
 
 namespace abacone {
 namespace {
@@ -89,9 +90,7 @@ TEST(SingleInstance, ALaterStartSummonsTheRunningOneEachTime) {
     EXPECT_EQ(summoned, 2);
 }
 
-TEST(SingleInstance, NobodyListeningMeansNoSummon) {
-    EXPECT_FALSE(SummonRunningInstance(UniqueName("absent")));
-}
+TEST(SingleInstance, NobodyListeningMeansNoSummon) { EXPECT_FALSE(SummonRunningInstance(UniqueName("absent"))); }
 
 // The race of starts at the same instant: the first holds the lock while it builds its
 // windows and serves nothing yet; the others wait for it instead of becoming calculators.

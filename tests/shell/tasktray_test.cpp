@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/services/services.h"
 #include "platform/qt/qt_window.h"
+#include "platform/services/services.h"
 #include "shell/icons/icons.h"
 #include "tests/support/recording_messages.h"
 
@@ -122,9 +122,7 @@ TEST(TaskTray, NotificationsBecomeEvents) {
             EXPECT_EQ(shift, 0u);
             events += std::string("down ") + name(b) + ", ";
         };
-        tray.OnMouseUp = [&](TTaskTray*, B b, unsigned, int, int) {
-            events += std::string("up ") + name(b) + ", ";
-        };
+        tray.OnMouseUp = [&](TTaskTray*, B b, unsigned, int, int) { events += std::string("up ") + name(b) + ", "; };
         tray.OnMouseDblClick = [&](TTaskTray*) { events += "double, "; };
         tray.OnMouseMove = [&](TTaskTray*, unsigned, int, int) { events += "move, "; };
         for (unsigned n : c.notifications) tray.TrayWndProc(n);

@@ -16,18 +16,18 @@
 #include <vector>
 
 #include "engine/calc_state.h"
-#include "ui/valuedialog/iform.h"
+#include "platform/panel.h"
 #include "platform/qt/caption.h"
 #include "platform/qt/qt_window.h"
-#include "platform/panel.h"
 #include "platform/services/services.h"
+#include "tests/platform/ink.h"
 #include "ui/binwindow/logic/binwindow_logic.h"
 #include "ui/binwindow/tform3.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 #include "ui/main/form1.h"
 #include "ui/main/reset.h"
-#include "tests/platform/ink.h"
+#include "ui/valuedialog/iform.h"
 
 namespace abacone {
 namespace {
@@ -59,8 +59,8 @@ PanelInk MeasurePanel(Panel::Impl& panel) {
 }
 
 std::string Where(const QWidget& window, const QWidget& control, const QString& text) {
-    return window.objectName().toStdString() + "/" + control.objectName().toStdString() + " \"" +
-           text.toStdString() + "\"";
+    return window.objectName().toStdString() + "/" + control.objectName().toStdString() + " \"" + text.toStdString() +
+           "\"";
 }
 
 // Checks every panel and label of `window` as it stands now.
@@ -179,7 +179,9 @@ TEST_F(CaptionInkTest, HexPadShowsEveryCaptionWhole) {
 }
 
 TEST_F(CaptionInkTest, BinaryWindowShowsEveryCaptionWhole) {
-    Type("\x1b" "0-1=");
+    Type(
+        "\x1b"
+        "0-1=");
     TForm3 window;
     window.SetName("Form3");
     window.ShowBinary(BinaryWindowText());

@@ -12,9 +12,9 @@ struct Expected {
     QRgb Background;
 };
 
-constexpr QRgb White = color::White, Blue = color::Blue, Silver = color::Silver, Navy = color::Navy,
-               Gray = color::Gray;
+constexpr QRgb White = color::White, Blue = color::Blue, Silver = color::Silver, Navy = color::Navy, Gray = color::Gray;
 
+// clang-format off
 const Expected kLayout[] = {
     {"Label1", {0, 0, 172, 16}, White},      {"Label3", {0, 16, 156, 12}, Blue},
     {"Label4", {156, 16, 16, 12}, Blue},     {"Label2", {96, 28, 32, 12}, Silver},
@@ -44,6 +44,7 @@ const Expected kLayout[] = {
     {"Panel32", {64, 173, 32, 12}, Navy},    {"Panel34", {100, 173, 20, 12}, Navy},
     {"Panel35", {124, 173, 20, 12}, Navy},   {"Panel36", {148, 173, 24, 12}, Navy},
 };
+// clang-format on
 
 QRgb PixelInside(const QImage& image, const QRect& box) {
     return image.pixel(box.left() + 2, box.top() + 2) | 0xFF000000;
@@ -75,8 +76,11 @@ TEST_F(MainWindowTest, FontsArePixelSizedJapaneseGothicBold) {
         const char* Name;
         int Pixels;
         bool Italic;
-    } cases[] = {{"Label1", 15, false}, {"Label3", 13, false}, {"Label4", 13, true},
-                 {"Panel22", 12, false}, {"Panel10", 13, false}};
+    } cases[] = {{"Label1", 15, false},
+                 {"Label3", 13, false},
+                 {"Label4", 13, true},
+                 {"Panel22", 12, false},
+                 {"Panel10", 13, false}};
     for (const auto& c : cases) {
         const QFontInfo info(Widget(*Control(c.Name))->font());
         EXPECT_EQ(info.pixelSize(), c.Pixels) << c.Name;

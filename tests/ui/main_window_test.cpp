@@ -1,8 +1,7 @@
-#include "tests/ui/main_window_fixture.h"
-
 #include <QToolTip>
 
 #include "engine/display.h"
+#include "tests/ui/main_window_fixture.h"
 #include "ui/main/reset.h"
 
 namespace abacone {
@@ -56,8 +55,7 @@ TEST_F(MainWindowTest, TypedCharactersAndVirtualKeys) {
 }
 
 TEST_F(MainWindowTest, NumericKeypadWithItsEnter) {
-    for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3})
-        Press(key, Qt::KeypadModifier, QString(QChar(key)));
+    for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3}) Press(key, Qt::KeypadModifier, QString(QChar(key)));
     Press(Qt::Key_Enter, Qt::KeypadModifier, "\r");
     EXPECT_EQ(Shown(), "15");
     EXPECT_EQ(Text("Label3"), "F");

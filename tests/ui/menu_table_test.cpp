@@ -168,6 +168,7 @@ namespace {
 
 // The entries that act on the window as a whole reach the shell's commands, each its own.
 TEST_F(MainWindowTest, WindowCommandEntriesGoToTheInstalledCommands) {
+    // clang-format off
     const std::pair<const char*, const char*> kRoutes[] = {
         {"K11", "MoveToBottomRight"}, {"K21", "MoveToBottomLeft"}, {"K32", "MoveToTopRight"},
         {"K9", "MoveToTopLeft"},      {"K10", "MoveToCentre"},     {"KU1", "NudgeUp"},
@@ -176,6 +177,7 @@ TEST_F(MainWindowTest, WindowCommandEntriesGoToTheInstalledCommands) {
         {"AttachWin", "ToggleAttachMode"}, {"KA1", "ShowAbout"},   {"KQ1", "MinimiseCalculator"},
         {"Exit1", "ExitCalculator"},  {"KX1", "ExitCalculator"},
     };
+    // clang-format on
     for (const auto& [entry, command] : kRoutes) {
         commands.calls.clear();
         MenuItem* item = form->Menu()->Find(entry);

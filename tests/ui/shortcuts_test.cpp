@@ -66,11 +66,13 @@ TEST_F(MainWindowTest, UnitConversionsMatchTheKeyNotTheShiftedCharacter) {
         Qt::Key Digit;
         Qt::Key UsSymbol;  // what a US layout reports for Shift+digit
         const char* Shown;
+        // clang-format off
     } cases[] = {
         {"254", Qt::Key_1, Qt::Key_Exclam, "10"},       {"254", Qt::Key_2, Qt::Key_At, "100"},
         {"10", Qt::Key_3, Qt::Key_NumberSign, "254"},   {"100", Qt::Key_4, Qt::Key_Dollar, "254"},
         {"24", Qt::Key_5, Qt::Key_Percent, "2"},        {"2", Qt::Key_6, Qt::Key_AsciiCircum, "24"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         for (Qt::Key key : {c.Digit, c.UsSymbol}) {
             ResetWindowState();

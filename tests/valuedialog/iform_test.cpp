@@ -1,3 +1,5 @@
+#include "ui/valuedialog/iform.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,11 +9,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/qt/qt_window.h"
 #include "engine/engine.h"
-#include "ui/valuedialog/iform.h"
 #include "platform/edit.h"
 #include "platform/panel.h"
+#include "platform/qt/qt_window.h"
 #include "ui/main/form1.h"
 #include "ui/main/reset.h"
 
@@ -50,6 +51,7 @@ TEST_F(IFormTest, KeysConfirmOrCancel) {
         std::function<void(TIForm&)> Keys;
         bool Confirmed;
         const char* Text;
+        // clang-format off
     } cases[] = {
         {"Enter at once", [](TIForm& d) { Press(d, Qt::Key_Return); }, true, "0"},
         {"type and Enter", [](TIForm& d) {
@@ -69,6 +71,7 @@ TEST_F(IFormTest, KeysConfirmOrCancel) {
              Press(d, Qt::Key_Return);
          }, false, "0"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const auto answer = AskWhile([&] { c.Keys(dialog); });
         EXPECT_EQ(answer.Confirmed, c.Confirmed) << c.Name;
@@ -130,11 +133,14 @@ protected:
     // Processes the posted keys. A dialog they leave open is closed after the last key,
     // so a lost key fails the test instead of hanging it.
     void Run() {
-        QMetaObject::invokeMethod(Widget(main), [this] {
-            if (!Widget(dialog)->isVisible()) return;
-            ADD_FAILURE() << "the dialog stayed open";
-            dialog.Close();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            Widget(main),
+            [this] {
+                if (!Widget(dialog)->isVisible()) return;
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog.Close();
+            },
+            Qt::QueuedConnection);
         QCoreApplication::processEvents();
         // Keys that came after the dialog closed wait until the function has entered its result.
         QCoreApplication::sendPostedEvents();
@@ -175,13 +181,16 @@ TEST_F(TypeAheadTest, DialogLiesOnTheHexLineAndCancelLeavesTheEngine) {
     Post(Qt::Key_Plus, {}, "+");
     Post(Qt::Key_T, Qt::ShiftModifier | Qt::ControlModifier);
     QPoint at, expected;
-    QMetaObject::invokeMethod(Widget(main), [&] {
-        at = Widget(dialog)->pos();
-        const int border = (main.Width() - main.ClientWidth()) / 2;
-        expected = QPoint(main.Left(), main.Top() + main.Height() - main.ClientHeight() - border + 16);
-        QTest::keyClicks(Widget(*dialog.Edit1()), "90");
-        QTest::keyClick(Widget(*dialog.Edit1()), Qt::Key_Escape);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        Widget(main),
+        [&] {
+            at = Widget(dialog)->pos();
+            const int border = (main.Width() - main.ClientWidth()) / 2;
+            expected = QPoint(main.Left(), main.Top() + main.Height() - main.ClientHeight() - border + 16);
+            QTest::keyClicks(Widget(*dialog.Edit1()), "90");
+            QTest::keyClick(Widget(*dialog.Edit1()), Qt::Key_Escape);
+        },
+        Qt::QueuedConnection);
     Run();
     EXPECT_EQ(at, expected);
     EXPECT_EQ(main.Control("Label1")->Caption(), "7");

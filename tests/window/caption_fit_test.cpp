@@ -1,10 +1,10 @@
 // Where a caption's ink goes, over a made-up face: every glyph's ink is `size` - 2 pixels
 // high from the baseline up, and each character `size` / 2 pixels wide.
+#include "platform/caption_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "platform/caption_fit.h"
 
 namespace abacone {
 namespace {
@@ -24,6 +24,7 @@ TEST(CaptionFit, InkStaysInsideItsAreaAndKeysInARowShareTheirSize) {
         Box Area;
         Align Alignment;
         CaptionFit Expected;
+        // clang-format off
     } cases[] = {
         {"7", 13, {0, 0, 20, 12}, Align::Centre, {13, {7, 11}}},        // centred by ink
         {"12", 13, {0, 0, 40, 12}, Align::Right, {13, {26, 11}}},       // the last column stays free
@@ -32,6 +33,7 @@ TEST(CaptionFit, InkStaysInsideItsAreaAndKeysInARowShareTheirSize) {
         {"", 13, {2, 3, 40, 12}, Align::Centre, {13, {2, 15}}},         // no ink: on the ascent
         {"WWWWWWWWWWWWWWWWWWWW", 13, {0, 0, 10, 12}, Align::Left, {6, {0, 5}}},  // never fits
     };
+    // clang-format on
     for (const auto& c : cases) {
         const CaptionFit fit = FitCaption(Face(c.Text), c.Start, c.Area, c.Alignment);
         EXPECT_EQ(fit.Size, c.Expected.Size) << c.Text;

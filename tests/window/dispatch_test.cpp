@@ -10,8 +10,12 @@ namespace {
 
 KeyStroke Stroke(int vk, const char* mods, char32_t ch = 0, bool autoRepeat = false) {
     const std::string m = mods;
-    return {vk, m.find('S') != std::string::npos, m.find('C') != std::string::npos,
-            m.find('A') != std::string::npos, ch, autoRepeat};
+    return {vk,
+            m.find('S') != std::string::npos,
+            m.find('C') != std::string::npos,
+            m.find('A') != std::string::npos,
+            ch,
+            autoRepeat};
 }
 
 TEST(KeyDispatch, FixedOrderMenuThenKeyDownThenButtonsThenCharacter) {
@@ -19,6 +23,7 @@ TEST(KeyDispatch, FixedOrderMenuThenKeyDownThenButtonsThenCharacter) {
         KeyStroke Key;
         bool Taken;
         const char* Log;
+        // clang-format off
     } cases[] = {
         {Stroke('C', "C", 3), true, "menu:Copy "},  // the menu takes it whole
         {Stroke('C', "SC", 3), false, "down:67 press:3 "},
@@ -35,6 +40,7 @@ TEST(KeyDispatch, FixedOrderMenuThenKeyDownThenButtonsThenCharacter) {
         {Stroke('E', "A"), true, "down:69 click:Enter "},
         {Stroke(vk::Apps, "S"), false, "down:93 "},  // the menu key opens the menu only unshifted
     };
+    // clang-format on
     for (const auto& c : cases) {
         TestForm form;
         EXPECT_EQ(form.DispatchKey(c.Key), c.Taken) << c.Log;

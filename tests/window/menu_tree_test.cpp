@@ -11,8 +11,8 @@ namespace {
 TEST(PopupMenu, ShortcutsReachHiddenEntriesAndHiddenSubmenus) {
     MenuOwner owner;
     PopupMenu menu(MenuItems<MenuOwner>(owner, kTable));
-    for (const auto& [code, name] : {std::pair{scCtrl + vk::Up, "Up"}, {scCtrl + vk::End, "Exit1"},
-                                     {scCtrl + 'C', "Copy"}}) {
+    for (const auto& [code, name] :
+         {std::pair{scCtrl + vk::Up, "Up"}, {scCtrl + vk::End, "Exit1"}, {scCtrl + 'C', "Copy"}}) {
         const MenuItem* item = menu.FindShortcut(code);
         ASSERT_NE(item, nullptr) << name;
         EXPECT_EQ(item->Name, name);
@@ -28,11 +28,13 @@ TEST(AccessKey, TheLetterAfterTheFirstSingleAmpersand) {
     const struct {
         const char* Caption;
         int Key;
+        // clang-format off
     } cases[] = {
         {"&Enter.", 'E'}, {"&cancel", 'C'}, {"閉じる:&X", 'X'}, {"複写 (&3)", '3'},
         {"A&&B", 0},      {"&&&B", 'B'},    {"no letter", 0},   {"end&", 0},
         {"&.", 0},        {"&ｷ", 0},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(AccessKeyOf(c.Caption), c.Key) << c.Caption;
 }
 

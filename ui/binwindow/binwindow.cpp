@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "ui/binwindow/logic/binwindow_logic.h"
-#include "ui/geometry/open_flags.h"
-#include "ui/shared/main_metrics.h"
-#include "ui/geometry/window_geometry.h"
 #include "ui/binwindow/tform3.h"
+#include "ui/geometry/open_flags.h"
+#include "ui/geometry/window_geometry.h"
+#include "ui/shared/main_metrics.h"
 
 namespace abacone {
 

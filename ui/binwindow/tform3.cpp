@@ -1,8 +1,9 @@
+#include "ui/binwindow/tform3.h"
+
 #include "platform/application.h"
 #include "ui/binwindow/logic/binwindow_logic.h"
-#include "ui/shared/main_metrics.h"
 #include "ui/geometry/window_geometry.h"
-#include "ui/binwindow/tform3.h"
+#include "ui/shared/main_metrics.h"
 
 namespace abacone {
 

@@ -1,9 +1,9 @@
 #include "platform/application.h"
 #include "platform/controls.h"
-#include "platform/services/keycodes.h"
 #include "platform/menu.h"
-#include "ui/geometry/open_flags.h"
+#include "platform/services/keycodes.h"
 #include "ui/binwindow/tform3.h"
+#include "ui/geometry/open_flags.h"
 
 namespace abacone {
 
@@ -21,10 +21,12 @@ constexpr FontSpec BinaryDigits{11, true, false, color::White};
 // Name, kind, box, caption, hint, spoken name, keyboard key, alignment, colour, font, click,
 // double-click. The binary label is added apart because it wraps; the copy panel takes the
 // face colour.
+// clang-format off
 constexpr ControlSpec<F> kControls[] = {
     {"Panel1", ControlKind::Panel, {90, 34, 56, 18}, "Copy", "", "複写", "Ctrl+C", Align::Centre, color::Silver,
      WindowText, &F::Button2Click, DoubleClick::Ignore},
 };
+// clang-format on
 
 // Level, name, caption, shortcut, flags, handler. "Hide" is never shown; its entries
 // exist for their shortcuts.

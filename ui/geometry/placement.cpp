@@ -31,8 +31,7 @@ int ExtendedKeypadTop(int top, int height, int screenHeight) {
     return top;
 }
 
-Point BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
-                                       int screenHeight) {
+Point BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight, int screenHeight) {
     Point at = BinaryWindowOpenPlace(main);
     if (at.Y > screenHeight) at.Y = screenHeight - binaryHeight;
     return at;

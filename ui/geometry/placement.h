@@ -30,7 +30,6 @@ int ExtendedKeypadTop(int top, int height, int screenHeight);
 
 // Under the main window's display lines, or flush with the screen's bottom when that row
 // lies below the screen.
-Point BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight,
-                                       int screenHeight);
+Point BinaryWindowActivatedPlace(const MainWindowMetrics& main, int binaryHeight, int screenHeight);
 
 }  // namespace abacone

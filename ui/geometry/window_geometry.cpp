@@ -12,16 +12,11 @@ Point OverClientRow(const Box& owner, const Insets& ownerFrame, int row) {
     return {owner.Left, owner.Top + ownerFrame.Top + row};
 }
 
-Point BinaryWindowOpenPlace(const MainWindowMetrics& main) {
-    return {main.Left, DisplayLinesBottom(main) - 1};
-}
+Point BinaryWindowOpenPlace(const MainWindowMetrics& main) { return {main.Left, DisplayLinesBottom(main) - 1}; }
 
-Point BinaryWindowDefaultPlace(const MainWindowMetrics& main) {
-    return {main.Left, DisplayLinesBottom(main) + 1};
-}
+Point BinaryWindowDefaultPlace(const MainWindowMetrics& main) { return {main.Left, DisplayLinesBottom(main) + 1}; }
 
-Point NudgeWindow(Point at, int width, int height, NudgeDirection direction,
-                        int screenWidth, int screenHeight) {
+Point NudgeWindow(Point at, int width, int height, NudgeDirection direction, int screenWidth, int screenHeight) {
     switch (direction) {
     case NudgeDirection::Up: at.Y = std::max(at.Y - NudgeStep, 0); break;
     case NudgeDirection::Down: at.Y = std::min(at.Y + NudgeStep, screenHeight - height); break;

@@ -16,7 +16,7 @@ inline constexpr int ExtendedRowsHeight = 173 + 12 - 76;
 struct MainWindowMetrics {
     int Left = 0;
     int Top = 0;
-    int Height = 0;        // outer height, frame and caption included
+    int Height = 0;  // outer height, frame and caption included
     int ClientHeight = 0;
     int Label1Height = 0;  // decimal line
     int Label3Height = 0;  // hexadecimal line
@@ -41,8 +41,7 @@ Point BinaryWindowDefaultPlace(const MainWindowMetrics& main);
 // 16-pixel moves, kept on the screen on the side they move towards.
 enum class NudgeDirection { Up, Down, Left, Right };
 inline constexpr int NudgeStep = 16;
-Point NudgeWindow(Point at, int width, int height, NudgeDirection direction,
-                        int screenWidth, int screenHeight);
+Point NudgeWindow(Point at, int width, int height, NudgeDirection direction, int screenWidth, int screenHeight);
 
 // The pad sits 4 pixels in from the main window's left edge and is pulled up to stay on
 // the screen.

@@ -4,10 +4,10 @@
 
 #include "engine/calc_state.h"
 #include "platform/application.h"
-#include "ui/shared/main_metrics.h"
 #include "ui/geometry/window_geometry.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
+#include "ui/shared/main_metrics.h"
 
 namespace abacone {
 

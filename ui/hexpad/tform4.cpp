@@ -1,8 +1,9 @@
+#include "ui/hexpad/tform4.h"
+
 #include <utility>
 
 #include "platform/application.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
-#include "ui/hexpad/tform4.h"
 
 namespace abacone {
 

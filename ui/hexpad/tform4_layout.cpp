@@ -1,6 +1,6 @@
 #include "platform/controls.h"
-#include "platform/services/keycodes.h"
 #include "platform/menu.h"
+#include "platform/services/keycodes.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
 #include "ui/hexpad/tform4.h"
 
@@ -21,6 +21,7 @@ constexpr FontSpec KeyText{12, true, false, color::White};  // the key block's o
 
 // Name, kind, box, caption, hint, spoken name, keyboard key, alignment, colour, font,
 // click, double-click, mouse down.
+// clang-format off
 constexpr ControlSpec<F> kControls[] = {
     {"Label3", L, {8, 0, 120, 12}, "16進数入力パッド", "", nullptr, nullptr, Align::Left, color::Teal, WindowText,
      nullptr, Once, &F::FormMouseDown},
@@ -34,6 +35,7 @@ constexpr ControlSpec<F> kControls[] = {
     {"Panel2", P, {88, 51, 64, 13}, "複写", "16進数で複写", "複写", "Ctrl+C, Ctrl+H", Align::Centre,
      color::Silver, WindowText, &F::Panel2Click, Once},
 };
+// clang-format on
 
 // The keys inside the block "Panel3" (boxes relative to it). The digit keys' handler
 // takes their caption's first character, the delete key's handler its tag (8, the
@@ -90,7 +92,8 @@ void TForm4::BuildLayout() {
     Panel* block = Control("Panel3");
     // Where every press counts, also when two come fast, the double-click repeats the click.
     for (const KeySpec& k : kKeys) {
-        Panel* key = AddPanel(*this, block, k.Name, P, k.Bounds, k.Caption, k.Hint, Align::Centre, color::Navy, KeyText);
+        Panel* key =
+            AddPanel(*this, block, k.Name, P, k.Bounds, k.Caption, k.Hint, Align::Centre, color::Navy, KeyText);
         key->Tag = k.Tag;
         // Said as their caption; "←" and "Ent" by their hint.
         DescribePanel(*key, true, k.Tag ? k.Hint : nullptr, k.Keys);

@@ -13,6 +13,7 @@ struct CharKey {
     std::u32string_view Chars;
     void (F::*Handler)();
 };
+// clang-format off
 constexpr CharKey kCharKeys[] = {
     {U"0", &F::LabelS0Click}, {U"1", &F::LabelS1Click},   {U"2", &F::LabelS2Click},
     {U"3", &F::LabelS3Click}, {U"4", &F::LabelS4Click},   {U"5", &F::LabelS5Click},
@@ -23,17 +24,20 @@ constexpr CharKey kCharKeys[] = {
     {U" Zz", &F::LabelF9Click}, {U"\"Bb", &F::Label4Click}, {U"Mm", &F::Mem1Click},
     {U"Nn", &F::M2Click},     {U"Rr", &F::RM1Click},      {U"Ee", &F::RM2Click},
 };
+// clang-format on
 
 // Virtual keys; modifiers are not looked at (Tab arrives here only with Ctrl).
 struct VirtualKey {
     int Key;
     void (F::*Handler)();
 };
+// clang-format off
 constexpr VirtualKey kVirtualKeys[] = {
     {vk::End, &F::LabelF8Click},    {vk::Tab, &F::LabelF8Click},  {vk::Return, &F::Btn_EquClick},
     {vk::Next, &F::Btn_EquClick},   {vk::Escape, &F::LabelF5Click}, {vk::Home, &F::LabelF5Click},
     {vk::Prior, &F::Label4Click},   {vk::Delete, &F::LabelF6Click},
 };
+// clang-format on
 
 }  // namespace
 

@@ -12,8 +12,7 @@ using F = TForm1;
 constexpr ControlKind L = ControlKind::Label, P = ControlKind::Panel;
 constexpr Align Mid = Align::Centre, Right = Align::Right;
 constexpr DoubleClick Once = DoubleClick::Ignore, Twice = DoubleClick::AsClick;
-constexpr Rgb Navy = color::Navy, Blue = color::Blue, White = color::White, Silver = color::Silver,
-               Gray = color::Gray;
+constexpr Rgb Navy = color::Navy, Blue = color::Blue, White = color::White, Silver = color::Silver, Gray = color::Gray;
 
 constexpr FontSpec Win = WindowFont;
 constexpr FontSpec Decimal{15, true, false, color::Black};
@@ -24,6 +23,7 @@ constexpr FontSpec Key12{12, true, false, color::White};
 
 // Name, kind, box (left, top, width, height), caption, hint, spoken name, keyboard key,
 // alignment, colour, font, click, double-click, mouse down.
+// clang-format off
 constexpr ControlSpec<F> kControls[] = {
     {"Label1", L, {0, 0, 172, 16}, "0", "10進数表示", "10進数表示", nullptr, Right, White, Decimal, &F::KC1Click, Once},
     {"Label3", L, {0, 16, 156, 12}, "0", "16進数表示", "16進数表示", nullptr, Right, Blue, Win, &F::KH2Click, Once},
@@ -82,6 +82,7 @@ constexpr ControlSpec<F> kControls[] = {
     {"Panel35", P, {124, 173, 20, 12}, "or", "Or X", "オア", "Shift+Ctrl+O", Mid, Navy, Win, &F::FnOrClick, Once},
     {"Panel36", P, {148, 173, 24, 12}, "xor", "Exor X", "排他的論理和", "Shift+Ctrl+X", Mid, Navy, Win, &F::FnExorClick, Once},
 };
+// clang-format on
 
 }  // namespace
 

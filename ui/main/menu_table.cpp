@@ -1,5 +1,5 @@
-#include "platform/services/keycodes.h"
 #include "platform/menu.h"
+#include "platform/services/keycodes.h"
 #include "ui/main/form1.h"
 
 namespace abacone {

@@ -17,8 +17,12 @@ int ChildHeight(const Form& form, const char* name) {
 MainWindowMetrics CurrentMainMetrics() {
     const Form* main = MainForm();
     if (!main) return {};
-    return {main->Left(), main->Top(), main->Height(), main->ClientHeight(),
-            ChildHeight(*main, "Label1"), ChildHeight(*main, "Label3")};
+    return {main->Left(),
+            main->Top(),
+            main->Height(),
+            main->ClientHeight(),
+            ChildHeight(*main, "Label1"),
+            ChildHeight(*main, "Label3")};
 }
 
 }  // namespace abacone

@@ -114,9 +114,7 @@ void TIForm::Button1Click() {
 void TIForm::Button2Click() { Close(); }
 
 // The edit box takes the focus with its preset selected, so the first key replaces it.
-void TIForm::FormShow() {
-    edit1_->FocusAndSelectAll();
-}
+void TIForm::FormShow() { edit1_->FocusAndSelectAll(); }
 
 void TIForm::Panel1MouseDown(MouseButton button, Point globalPos) { DragByBody(button, globalPos); }
 

@@ -8,9 +8,7 @@
 
 namespace abacone {
 
-std::string BinaryWindowText() {
-    return RenderBases(FormatValue(State.Accumulator)).BinaryText;
-}
+std::string BinaryWindowText() { return RenderBases(FormatValue(State.Accumulator)).BinaryText; }
 
 std::string BinaryCopyText() {
     const std::string binary = BinaryWindowText();

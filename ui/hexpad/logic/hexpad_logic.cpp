@@ -28,9 +28,7 @@ constexpr std::array<HexKeyBinding, 21> KeyTable{{
     {vk::Delete, HexKeyAction::Digit, 'D'}, {vk::F(4), HexKeyAction::Digit, 'D'}, {vk::F(10), HexKeyAction::Digit, 'D'},
     {vk::End, HexKeyAction::Digit, 'E'},    {vk::F(5), HexKeyAction::Digit, 'E'}, {vk::F(11), HexKeyAction::Digit, 'E'},
     {vk::Next, HexKeyAction::Digit, 'F'},   {vk::F(6), HexKeyAction::Digit, 'F'}, {vk::F(12), HexKeyAction::Digit, 'F'},
-    {vk::Left, HexKeyAction::Delete, 0},
-    {vk::Return, HexKeyAction::Enter, 0},
-    {vk::Escape, HexKeyAction::Close, 0},
+    {vk::Left, HexKeyAction::Delete, 0},    {vk::Return, HexKeyAction::Enter, 0}, {vk::Escape, HexKeyAction::Close, 0},
 }};
 
 // The numeric keypad's operator keys stand for A to E; blank and comma for F.
@@ -39,7 +37,13 @@ struct CharMapping {
     char To;
 };
 constexpr std::array<CharMapping, 7> CharTable{{
-    {'/', 'A'}, {'*', 'B'}, {'-', 'C'}, {'+', 'D'}, {'.', 'E'}, {' ', 'F'}, {',', 'F'},
+    {'/', 'A'},
+    {'*', 'B'},
+    {'-', 'C'},
+    {'+', 'D'},
+    {'.', 'E'},
+    {' ', 'F'},
+    {',', 'F'},
 }};
 
 }  // namespace
