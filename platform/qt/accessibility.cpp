@@ -259,12 +259,13 @@ void Form::SetFocusHome(Panel* display) {
 
 void Form::Announce(Panel& display, std::string_view words) {
     Impl& w = *impl_;
-    const QString text = ToQString(words);
     const bool used = std::exchange(w.keyUsed, false);
+    // Nothing to tell, and no text to make, while no assistive technology listens.
+    if (!QAccessible::isActive() || !w.isVisible()) return;
+    const QString text = ToQString(words);
     if (text == w.announced && !used) return;
     w.announced = text;
     Panel::Impl& target = display.Native();
-    if (!QAccessible::isActive() || !w.isVisible()) return;
     // The display's text as removed and inserted again, so that its whole value is read
     // out also when it did not change; readers keep their copy of the text in step.
     QAccessibleTextUpdateEvent update(&target, 0, std::exchange(w.announcedText, target.caption), target.caption);

@@ -17,7 +17,7 @@ void RegisterFormClass() {
     static const bool registered = [] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = Form::Impl::Proc;
+        wc.lpfnWndProc = ObjectWindowProc<Form::Impl>;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -126,17 +126,6 @@ DWORD Form::Impl::Style() const {
 }
 
 DWORD Form::Impl::ExStyle() const { return stayOnTop ? WS_EX_TOPMOST : 0; }
-
-LRESULT CALLBACK Form::Impl::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The object pointer rides on the creation message and is kept with the window.
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Impl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
 
 LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT result = 0; HandleChildNotify(message, wParam, lParam, result)) return result;

@@ -15,7 +15,7 @@ void RegisterPanelClass() {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         wc.style = CS_DBLCLKS;  // a fast second press arrives as a double-click
-        wc.lpfnWndProc = Panel::Impl::Proc;
+        wc.lpfnWndProc = ObjectWindowProc<Panel::Impl>;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.lpszClassName = PanelClass;
@@ -53,16 +53,6 @@ Panel::Impl::~Impl() {
     if (!hwnd) return;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
-}
-
-LRESULT CALLBACK Panel::Impl::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Impl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

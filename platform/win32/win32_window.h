@@ -28,6 +28,19 @@
 
 namespace abacone {
 
+// The window procedure of a class whose objects own a window: the object pointer rides on
+// the creation message and is kept with the window; its Handle answers the messages.
+template <class T>
+LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 inline COLORREF ToColorRef(Rgb c) { return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
@@ -58,7 +71,6 @@ struct Form::Impl final : KeyWindow {
     Impl(Form& face, BorderStyle border, bool stayOnTop);
     ~Impl();
 
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     DWORD Style() const;
     DWORD ExStyle() const;
@@ -104,7 +116,6 @@ struct Form::Impl final : KeyWindow {
 struct Panel::Impl {
     Impl(Form& form, HWND parent, const char* name, Box box);
     ~Impl();
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     RECT CaptionArea() const;
     void Paint(HDC dc);

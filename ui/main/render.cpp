@@ -21,7 +21,8 @@ std::string IndicatorWords(std::string_view mark) {
 }  // namespace
 
 void TForm1::Render() {
-    label1_->SetCaption(Label1Text());
+    const std::string decimal = Label1Text();
+    label1_->SetCaption(decimal);
     label3_->SetCaption(Label3Text());
     label4_->SetHint(Label4Hint());
     label2_->SetCaption(Display.Label2);
@@ -33,7 +34,7 @@ void TForm1::Render() {
     label8_->SetHint(Display.Label8Hint);
     panel4_->SetColor(Display.Panel4Teal ? color::Teal : color::Navy);
     panel5_->SetColor(Display.Panel5Teal ? color::Teal : color::Navy);
-    Announce(*label1_, label1_->Caption() + " " + IndicatorWords(Display.Label2));
+    Announce(*label1_, decimal + " " + IndicatorWords(Display.Label2));
 }
 
 }  // namespace abacone
