@@ -1,3 +1,22 @@
+# In a Windows build (cmake/mingw-w64.cmake): cpack -G "ZIP;NSIS" makes a ZIP of the two
+# programs and the README, and a per-user installer (data/windows/NSIS.template.in).
+if(WIN32)
+  set(CPACK_PACKAGE_NAME Abacone)
+  set(CPACK_PACKAGE_VENDOR Abacone)
+  set(CPACK_PACKAGE_FILE_NAME abacone-${PROJECT_VERSION}-windows-x64)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY Abacone)
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Abacone)
+  set(CPACK_NSIS_PACKAGE_NAME Abacone)
+  set(CPACK_NSIS_DISPLAY_NAME Abacone)
+  set(CPACK_NSIS_UNINSTALL_NAME uninstall)
+  set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/shell/abacone_resources/abacone.ico)
+  set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/data/windows)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+  return()
+endif()
+
 # cpack -G DEB: a Debian package of the installed files, its dependencies read from the
 # programs' shared libraries by dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME abacone)

@@ -9,6 +9,7 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
   include(ExternalProject)
   set(ABACONE_CALC_EXE ${CMAKE_BINARY_DIR}/windows/cli/abacone-calc.exe)
   set(ABACONE_EXE ${CMAKE_BINARY_DIR}/windows/shell/abacone.exe)
+  set(ABACONE_BASELINE_EXE ${CMAKE_BINARY_DIR}/windows/bench/abacone-baseline-window.exe)
   ExternalProject_Add(abacone_calc_windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/windows
@@ -16,12 +17,29 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
       -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
       -DCMAKE_BUILD_TYPE=Release
       -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
-      -DABACONE_GUI=OFF -DABACONE_WIN32_GUI=ON -DABACONE_BENCH=OFF -DBUILD_TESTING=OFF
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone
-    BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE}
+      -DABACONE_GUI=OFF -DABACONE_WIN32_GUI=ON -DABACONE_BENCH=ON -DBUILD_TESTING=OFF
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone abacone-baseline-window
+    BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE} ${ABACONE_BASELINE_EXE}
     INSTALL_COMMAND ""
     # The sources are this project's own: let the inner build decide what changed.
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON
   )
+endif()
+
+# The ZIP and the installer of the Windows build (cmake/packaging.cmake), made on demand:
+# cmake --build build --target windows_packages  ->  build/windows/abacone-*-windows-x64.*
+if(TARGET abacone_calc_windows)
+  find_program(ABACONE_MAKENSIS makensis)
+  set(generators ZIP)
+  if(ABACONE_MAKENSIS)
+    list(APPEND generators NSIS)
+  endif()
+  list(JOIN generators "$<SEMICOLON>" generators)
+  add_custom_target(windows_packages
+    COMMAND ${CMAKE_CPACK_COMMAND} -G "${generators}"
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows
+    DEPENDS abacone_calc_windows
+    USES_TERMINAL
+    VERBATIM)
 endif()

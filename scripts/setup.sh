@@ -13,7 +13,7 @@ packages=(
   dbus at-spi2-core python3-pyatspi
   weston xwayland qt6-wayland
   mingw-w64 ccache
-  wine wine64 desktop-file-utils appstream man-db groff-base dpkg-dev fakeroot file
+  wine wine64 nsis python3 desktop-file-utils appstream man-db groff-base dpkg-dev fakeroot file
 )
 
 missing=()
