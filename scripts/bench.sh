@@ -27,6 +27,7 @@ echo "answer: $(cat "$tmp/out.txt")"
 echo "== main window: key handling (offscreen)"
 cmake --build build --target abacone-key-bench >/dev/null && build/bench/gui/abacone-key-bench 2>/dev/null
 scripts/measure-startup.sh build
+scripts/measure-wine-startup.sh build
 
 echo "== a day of use"
 scripts/soak.sh build
