@@ -198,18 +198,20 @@ void MinimiseApplication() {
         if (IsWindowVisible(f->hwnd)) ShowWindow(f->hwnd, SW_MINIMIZE);
 }
 
-int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+// The screen in designed pixels, at the system's DPI (dpi.cpp).
+int ScreenWidth() { return ToDesigned(GetSystemMetrics(SM_CXSCREEN), SystemDpi()); }
+int ScreenHeight() { return ToDesigned(GetSystemMetrics(SM_CYSCREEN), SystemDpi()); }
 
 Box DesktopBox() {
-    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return ToDesigned(Box{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)},
+                      SystemDpi());
 }
 
 Point CursorPos() {
     POINT p{};
     GetCursorPos(&p);
-    return {p.x, p.y};
+    return ScreenToDesigned(p);
 }
 
 int ParamCount() { return int(Arguments().size()) - 1; }

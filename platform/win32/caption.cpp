@@ -73,7 +73,7 @@ int SizeForHeight(const FontSpec& font, int height) {
 
 void DrawGlyphs(HDC dc, const FontSpec& font, POINT origin, const std::wstring& text) {
     TextOutW(dc, origin.x, origin.y, text.c_str(), int(text.size()));
-    if (font.Bold) TextOutW(dc, origin.x + 1, origin.y, text.c_str(), int(text.size()));
+    if (font.Bold) TextOutW(dc, origin.x + BoldOffset(font), origin.y, text.c_str(), int(text.size()));
 }
 
 const std::wstring& GothicFace() {
@@ -117,7 +117,7 @@ RECT InkBox(const FontSpec& font, const std::wstring& text) {
     const HGDIOBJ oldFont = SelectObject(dc, FontFor(font));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-    extent.cx += 1;
+    extent.cx += std::max(1, BoldOffset(font));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     const int pad = tm.tmHeight;

@@ -9,9 +9,14 @@ namespace {
 
 HWND ParentOf(Form& form, Panel* parent) { return parent ? parent->Native().hwnd : form.Native().hwnd; }
 
-HWND SystemControl(const wchar_t* kind, DWORD style, HWND parent, Box box, const std::wstring& text = {}) {
-    return CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, box.Left, box.Top,
-                           box.Width, box.Height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+// A system control at a designed box, placed and lettered at its form's DPI.
+HWND SystemControl(Form& form, const wchar_t* kind, DWORD style, HWND parent, Box box, const FontSpec& font) {
+    const UINT dpi = form.Native().dpi;
+    const Box b = ToDevice(box, dpi);
+    const HWND control = CreateWindowExW(0, kind, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, b.Left, b.Top,
+                                         b.Width, b.Height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, WPARAM(FontFor(ToDevice(font, dpi))), FALSE);
+    return control;
 }
 
 Edit::Impl* EditOf(HWND control) {
@@ -49,7 +54,7 @@ void Form::Impl::SetTip(HWND control, const std::string& text) {
         SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 600);
         SendMessageW(tips, TTM_SETTIPBKCOLOR, ToColorRef(hintColor), 0);
         SendMessageW(tips, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 0), 0);
-        SendMessageW(tips, WM_SETFONT, WPARAM(FontFor({12, false, false, color::Black})), FALSE);
+        SendMessageW(tips, WM_SETFONT, WPARAM(FontFor(ToDevice(TipFont, dpi))), FALSE);
     }
     std::wstring wide = Widen(text);
     TTTOOLINFOW tool{};
@@ -104,8 +109,8 @@ Edit* AddEdit(Form& form, Panel* parent, const char* /*name*/, Box box) {
     auto& edits = form.Native().edits;
     edits.push_back(std::make_unique<Edit::Impl>());
     Edit::Impl& e = *edits.back();
-    e.hwnd = SystemControl(L"EDIT", ES_AUTOHSCROLL | ES_LEFT, ParentOf(form, parent), box);
-    SendMessageW(e.hwnd, WM_SETFONT, WPARAM(FontFor(WindowFont)), FALSE);
+    e.designed = box;
+    e.hwnd = SystemControl(form, L"EDIT", ES_AUTOHSCROLL | ES_LEFT, ParentOf(form, parent), box, e.font);
     return &e.face;
 }
 
@@ -114,8 +119,8 @@ Button* AddButton(Form& form, Panel* parent, const char* /*name*/, Box box, std:
     auto& buttons = form.Native().buttons;
     buttons.push_back(std::make_unique<Button::Impl>(form));
     Button::Impl& b = *buttons.back();
-    b.hwnd = SystemControl(L"BUTTON", BS_PUSHBUTTON, ParentOf(form, parent), box);
-    SendMessageW(b.hwnd, WM_SETFONT, WPARAM(FontFor(WindowFont)), FALSE);
+    b.designed = box;
+    b.hwnd = SystemControl(form, L"BUTTON", BS_PUSHBUTTON, ParentOf(form, parent), box, WindowFont);
     b.face.SetCaption(caption);
     if (!hint.empty()) form.Native().SetTip(b.hwnd, std::string(hint));
     return &b.face;
@@ -134,9 +139,10 @@ void Edit::SetMaxLength(int length) { SendMessageW(impl_.hwnd, EM_LIMITTEXT, WPA
 void Edit::SetColors(Rgb background, const FontSpec& font) {
     impl_.background = background;
     impl_.textColor = font.Color;
+    impl_.font = font;
     if (impl_.brush) DeleteObject(impl_.brush);
     impl_.brush = nullptr;
-    SendMessageW(impl_.hwnd, WM_SETFONT, WPARAM(FontFor(font)), TRUE);
+    SendMessageW(impl_.hwnd, WM_SETFONT, WPARAM(FontFor(ToDevice(font, ControlDpi(impl_.hwnd)))), TRUE);
 }
 
 void Edit::FocusAndSelectAll() {

@@ -101,6 +101,7 @@ Form::Impl::Impl(Form& face, BorderStyle border, bool stayOnTop) : face(face), b
     LiveForms().push_back(this);
     CreateWindowExW(ExStyle(), FormClass, L"", Style(), CW_USEDEFAULT, CW_USEDEFAULT, 200, 100, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
+    dpi = WindowDpi(hwnd);
     backgroundBrush = CreateSolidBrush(ToColorRef(background));
     ApplyApplicationIcon(hwnd);
 }
@@ -169,13 +170,28 @@ LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ::ClientToScreen(hwnd, &p);
         const MouseButton button = ButtonOfMessage(message);
-        face.Run([&] { face.MouseDown(button, {p.x, p.y}); });
+        face.Run([&] { face.MouseDown(button, ScreenToDesigned(p)); });
         return 0;
     }
     case WM_CONTEXTMENU:
         // The menu key is dispatched with the other keys; only the mouse opens the menu here.
-        if (lParam != -1 && menu && autoPopup) face.PopupAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        if (lParam != -1 && menu && autoPopup)
+            face.PopupAt(ScreenToDesigned({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scale: the place the system suggests, the
+        // designed client size at the new scale.
+        const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const int width = ToDesigned(client.right, dpi), height = ToDesigned(client.bottom, dpi);
+        ApplyDpi(LOWORD(wParam));
+        RECT r{0, 0, ToDevice(width, dpi), ToDevice(height, dpi)};
+        AdjustWindowRectForDpi(r, Style(), ExStyle(), dpi);
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     default: break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -203,41 +219,47 @@ RECT ClientBox(HWND hwnd) {
 constexpr UINT Quietly = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 }  // namespace
 
-int Form::Left() const { return WindowBox(impl_->hwnd).left; }
-int Form::Top() const { return WindowBox(impl_->hwnd).top; }
+// Positions are the screen's, sizes the window's, both in designed pixels (dpi.cpp).
+int Form::Left() const { return ToDesigned(int(WindowBox(impl_->hwnd).left), SystemDpi()); }
+int Form::Top() const { return ToDesigned(int(WindowBox(impl_->hwnd).top), SystemDpi()); }
 int Form::Width() const {
     const RECT r = WindowBox(impl_->hwnd);
-    return r.right - r.left;
+    return ToDesigned(r.right - r.left, impl_->dpi);
 }
 int Form::Height() const {
     const RECT r = WindowBox(impl_->hwnd);
-    return r.bottom - r.top;
+    return ToDesigned(r.bottom - r.top, impl_->dpi);
 }
 Insets Form::FrameInsets() const {
     const RECT outer = WindowBox(impl_->hwnd);
     POINT origin{0, 0};
     ::ClientToScreen(impl_->hwnd, &origin);
     const RECT client = ClientBox(impl_->hwnd);
-    return {origin.x - outer.left, origin.y - outer.top, outer.right - (origin.x + client.right),
-            outer.bottom - (origin.y + client.bottom)};
+    const UINT dpi = impl_->dpi;
+    return {ToDesigned(origin.x - outer.left, dpi), ToDesigned(origin.y - outer.top, dpi),
+            ToDesigned(outer.right - (origin.x + client.right), dpi),
+            ToDesigned(outer.bottom - (origin.y + client.bottom), dpi)};
 }
 
-int Form::ClientWidth() const { return ClientBox(impl_->hwnd).right; }
-int Form::ClientHeight() const { return ClientBox(impl_->hwnd).bottom; }
+int Form::ClientWidth() const { return ToDesigned(ClientBox(impl_->hwnd).right, impl_->dpi); }
+int Form::ClientHeight() const { return ToDesigned(ClientBox(impl_->hwnd).bottom, impl_->dpi); }
 
 void Form::SetClientSize(int width, int height) {
     if (IsIconic(impl_->hwnd)) return;
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, impl_->Style(), FALSE, impl_->ExStyle());
+    RECT r{0, 0, ToDevice(width, impl_->dpi), ToDevice(height, impl_->dpi)};
+    AdjustWindowRectForDpi(r, impl_->Style(), impl_->ExStyle(), impl_->dpi);
     SetWindowPos(impl_->hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, Quietly | SWP_NOMOVE);
 }
 
-void Form::SetPosition(int left, int top) { SetWindowPos(impl_->hwnd, nullptr, left, top, 0, 0, Quietly | SWP_NOSIZE); }
+void Form::SetPosition(int left, int top) {
+    const POINT p = ScreenToDevice({left, top});
+    SetWindowPos(impl_->hwnd, nullptr, p.x, p.y, 0, 0, Quietly | SWP_NOSIZE);
+}
 
 Point Form::ClientToScreen(Point client) const {
-    POINT p{client.X, client.Y};
+    POINT p{ToDevice(client.X, impl_->dpi), ToDevice(client.Y, impl_->dpi)};
     ::ClientToScreen(impl_->hwnd, &p);
-    return {p.x, p.y};
+    return ScreenToDesigned(p);
 }
 
 void Form::SetStayOnTop(bool on) {
@@ -257,7 +279,7 @@ void Form::SetBorderStyle(BorderStyle border) {
     w.border = border;
     SetWindowLongPtrW(w.hwnd, GWL_STYLE, LONG_PTR(w.Style() | (GetWindowLongPtrW(w.hwnd, GWL_STYLE) & WS_VISIBLE)));
     RECT r = client;
-    AdjustWindowRectEx(&r, w.Style(), FALSE, w.ExStyle());
+    AdjustWindowRectForDpi(r, w.Style(), w.ExStyle(), w.dpi);
     SetWindowPos(w.hwnd, nullptr, outer.left, outer.top, r.right - r.left, r.bottom - r.top,
                  Quietly | SWP_FRAMECHANGED);
 }
@@ -271,7 +293,9 @@ void Form::SetColor(Rgb background) {
     InvalidateRect(impl_->hwnd, nullptr, TRUE);
 }
 
-void Form::SetFont(const FontSpec& font) { SendMessageW(impl_->hwnd, WM_SETFONT, WPARAM(FontFor(font)), FALSE); }
+void Form::SetFont(const FontSpec& font) {
+    SendMessageW(impl_->hwnd, WM_SETFONT, WPARAM(FontFor(ToDevice(font, impl_->dpi))), FALSE);
+}
 void Form::SetName(std::string_view name) { impl_->name = name; }
 void Form::SetHint(std::string_view text) { impl_->SetTip(impl_->hwnd, std::string(text)); }
 
@@ -351,7 +375,7 @@ void Form::SetAutoPopup(bool on) { impl_->autoPopup = on; }
 void Form::Impl::OpenMenuAtWindow() {
     POINT p{0, 0};
     ::ClientToScreen(hwnd, &p);
-    face.PopupAt({p.x, p.y});
+    face.PopupAt(ScreenToDesigned(p));
 }
 
 void Form::PopupAt(Point globalPos) {
@@ -386,8 +410,9 @@ void Form::PopupAt(Point globalPos) {
         }
     }
     SetForegroundWindow(w.hwnd);
-    const UINT chosen = UINT(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, globalPos.X,
-                                            globalPos.Y, 0, w.hwnd, nullptr));
+    const POINT at = ScreenToDevice(globalPos);
+    const UINT chosen =
+        UINT(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, w.hwnd, nullptr));
     DestroyMenu(root);
     if (chosen > 0 && chosen <= items.size() && w.menu) Run(w.menu->Items()[chosen - 1].OnClick);
 }

@@ -12,7 +12,11 @@ NativeWindow Own(TopWindow* top) { return reinterpret_cast<NativeWindow>(HwndOf(
 class Win32Services final : public OsServices {
 public:
     NativeWindow ForegroundWindow() override { return win32::ForegroundWindow(); }
-    std::optional<Box> FrameRect(NativeWindow w) override { return win32::WindowRect(w); }
+    std::optional<Box> FrameRect(NativeWindow w) override {
+        const std::optional<Box> frame = win32::WindowRect(w);
+        if (!frame) return frame;
+        return ToDesigned(*frame, SystemDpi());  // another program's frame, as the screen is measured
+    }
     bool IsIconic(NativeWindow w) override { return win32::IsIconicWindow(w); }
     void BringToFront(TopWindow* top) override {
         ShowWindow(HwndOf(top), SW_SHOW);

@@ -43,10 +43,20 @@ MouseButton ButtonOfMessage(UINT message) {
     }
 }
 
-Panel::Impl::Impl(Form& form, HWND parent, const char* name, Box box) : form(form), name(name) {
+Panel::Impl::Impl(Form& form, HWND parent, const char* name, Box box) : form(form), designed(box), name(name) {
     RegisterPanelClass();
-    CreateWindowExW(0, PanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, box.Left, box.Top, box.Width,
-                    box.Height, parent, nullptr, GetModuleHandleW(nullptr), this);
+    const Box b = ToDevice(box, Dpi());
+    CreateWindowExW(0, PanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, b.Left, b.Top, b.Width, b.Height,
+                    parent, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+UINT Panel::Impl::Dpi() const { return form.Native().dpi; }
+
+void Panel::Impl::Place() {
+    const Box b = ToDevice(designed, Dpi());
+    SetWindowPos(hwnd, nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (autoSize) FitToText();
+    Relayout();
 }
 
 Panel::Impl::~Impl() {
@@ -60,7 +70,7 @@ LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     auto screen = [&] {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ClientToScreen(hwnd, &p);
-        return Point{p.x, p.y};
+        return ScreenToDesigned(p);
     };
     switch (message) {
     case WM_ERASEBKGND: return 1;
@@ -121,7 +131,8 @@ RECT Panel::Impl::CaptionArea() const {
     RECT r;
     GetClientRect(hwnd, &r);
     // Last pixels inclusive, as the caption fitting counts them.
-    return {r.left + bevel, r.top + bevel, r.right - 1 - bevel, r.bottom - 1 - bevel};
+    const int b = DeviceBevel();
+    return {r.left + b, r.top + b, r.right - 1 - b, r.bottom - 1 - b};
 }
 
 void Panel::Impl::Paint(HDC dc) {
@@ -133,7 +144,7 @@ void Panel::Impl::Paint(HDC dc) {
     const HPEN light = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
     const HPEN dark = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
     const HGDIOBJ oldPen = SelectObject(dc, light);
-    for (int i = 0; i < bevel; ++i) {
+    for (int i = 0; i < DeviceBevel(); ++i) {
         const int l = i, t = i, r = box.right - 1 - i, b = box.bottom - 1 - i;
         SelectObject(dc, light);
         Line(dc, l, t, r + 1, t);
@@ -153,19 +164,19 @@ void Panel::Impl::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(font.Color));
     if (wordWrap) {
-        const HGDIOBJ oldFont = SelectObject(dc, FontFor(font));
+        const HGDIOBJ oldFont = SelectObject(dc, FontFor(DeviceFont()));
         RECT r = box;
         const UINT align = alignment == Align::Right ? DT_RIGHT : alignment == Align::Centre ? DT_CENTER : DT_LEFT;
         const UINT format = align | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
         DrawTextW(dc, caption.c_str(), int(caption.size()), &r, format);
         if (font.Bold) {
-            OffsetRect(&r, 1, 0);
+            OffsetRect(&r, BoldOffset(DeviceFont()), 0);
             DrawTextW(dc, caption.c_str(), int(caption.size()), &r, format);
         }
         SelectObject(dc, oldFont);
     } else {
         if (!layoutValid) {
-            layout = FitCaption(font, caption, area, alignment);
+            layout = FitCaption(DeviceFont(), caption, area, alignment);
             layoutValid = true;
         }
         const HGDIOBJ oldFont = SelectObject(dc, FontFor(layout.Font));
@@ -179,11 +190,13 @@ void Panel::Impl::Paint(HDC dc) {
 
 void Panel::Impl::FitToText() {
     // Wide enough for the ink too: bold glyphs may reach past the last advance.
+    const FontSpec font = DeviceFont();
+    const int bevel = DeviceBevel();
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, FontFor(font));
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
-    if (font.Bold) extent.cx += 1;
+    extent.cx += BoldOffset(font);
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
@@ -260,7 +273,7 @@ Box Panel::Bounds() const {
     RECT r;
     GetWindowRect(impl_.hwnd, &r);
     MapWindowPoints(nullptr, GetParent(impl_.hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return ToDesigned(Box{r.left, r.top, r.right - r.left, r.bottom - r.top}, impl_.Dpi());
 }
 
 }  // namespace abacone

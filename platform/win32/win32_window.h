@@ -14,6 +14,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,13 +47,35 @@ std::string Narrow(std::wstring_view utf16);
 inline COLORREF ToColorRef(Rgb c) { return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 MouseButton ButtonOfMessage(UINT message);
 
+// DPI (dpi.cpp). The program's windows lay out in designed pixels (DesignDpi); sizes
+// convert at the window's DPI, screen positions at the system's.
+constexpr UINT DesignDpi = 96;
+UINT SystemDpi();
+UINT WindowDpi(HWND hwnd);      // the DPI of the monitor the window is on
+UINT ControlDpi(HWND control);  // its form's DPI
+inline int ToDevice(int designed, UINT dpi) { return MulDiv(designed, int(dpi), int(DesignDpi)); }
+inline int ToDesigned(int device, UINT dpi) { return MulDiv(device, int(DesignDpi), int(dpi)); }
+Box ToDevice(Box designed, UINT dpi);
+Box ToDesigned(Box device, UINT dpi);
+FontSpec ToDevice(FontSpec designed, UINT dpi);
+inline Point ScreenToDesigned(POINT p) { return {ToDesigned(p.x, SystemDpi()), ToDesigned(p.y, SystemDpi())}; }
+inline POINT ScreenToDevice(Point p) { return {ToDevice(p.X, SystemDpi()), ToDevice(p.Y, SystemDpi())}; }
+// The font of the tool tips, in designed pixels.
+inline constexpr FontSpec TipFont{12, false, false, color::Black};
+// AdjustWindowRectEx with the frame of that DPI.
+void AdjustWindowRectForDpi(RECT& r, DWORD style, DWORD exStyle, UINT dpi);
+
 // The pixel font of a FontSpec in the Japanese Gothic face chosen once per process; the
 // fonts live as long as the process.
 HFONT FontFor(const FontSpec& spec);
 // Draws a text with its baseline origin at `origin` (the DC's alignment is TA_BASELINE).
 // Bold is the regular face struck twice, a pixel apart, as the system emboldens the
 // Windows face's bitmaps at these sizes: heavier synthetic outlines fill the small
-// letters' counters ("e", "s") of the free Gothic.
+// letters' counters ("e", "s") of the free Gothic. The second stroke lies BoldOffset
+// pixels to the right: one up to 23 pixels, where the face's stems are one pixel wide (a
+// wider step would show two strokes), two from 24, so that at 200% bold is as heavy as
+// at 100%.
+inline int BoldOffset(const FontSpec& font) { return font.Bold ? std::max(1, font.PixelSize / 12) : 0; }
 void DrawGlyphs(HDC dc, const FontSpec& font, POINT origin, const std::wstring& text);
 // The face every font uses: "ＭＳ ゴシック" where present, else the first Japanese Gothic.
 const std::wstring& GothicFace();
@@ -72,6 +95,8 @@ struct Form::Impl final : KeyWindow {
     ~Impl();
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Lays the controls out again at a new DPI, and makes their fonts at its size.
+    void ApplyDpi(UINT newDpi);
     DWORD Style() const;
     DWORD ExStyle() const;
     KeyResult Dispatch(const KeyStroke& stroke) { return abacone::DispatchKey(*this, stroke); }
@@ -89,6 +114,7 @@ struct Form::Impl final : KeyWindow {
 
     Form& face;
     HWND hwnd = nullptr;
+    UINT dpi = DesignDpi;  // of the monitor the window is on
     BorderStyle border;
     bool stayOnTop;
     std::unique_ptr<PopupMenu> menu;
@@ -118,6 +144,10 @@ struct Panel::Impl {
     ~Impl();
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     RECT CaptionArea() const;
+    UINT Dpi() const;
+    int DeviceBevel() const { return ToDevice(bevel, Dpi()); }
+    FontSpec DeviceFont() const { return ToDevice(font, Dpi()); }
+    void Place();  // at its designed box, at the form's DPI
     void Paint(HDC dc);
     void FitToText();
     void Relayout();
@@ -126,6 +156,7 @@ struct Panel::Impl {
     Form& form;
     HWND hwnd = nullptr;
     Panel face{*this};
+    Box designed;  // in the parent, as created
     std::string name;
     std::wstring caption;
     std::string hint;
@@ -144,6 +175,8 @@ struct Panel::Impl {
 struct Edit::Impl {
     Edit face{*this};
     HWND hwnd = nullptr;
+    Box designed;
+    FontSpec font = WindowFont;
     Rgb background = color::White;
     Rgb textColor = color::Black;
     HBRUSH brush = nullptr;
@@ -157,6 +190,7 @@ struct Button::Impl {
     Form& form;
     Button face{*this};
     HWND hwnd = nullptr;
+    Box designed;
 };
 
 // An icon from the program's artwork (XPM text); null when it cannot be read.

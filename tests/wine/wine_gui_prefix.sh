@@ -20,6 +20,8 @@ up)
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ \
       /d "${pair#*=}" /f </dev/null >/dev/null 2>&1
   done
+  # 96 dpi, as Windows at 100%, also when a scaled run was cut short.
+  wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f </dev/null >/dev/null 2>&1 || true
   "$2" -w
   ;;
 down)

@@ -28,6 +28,7 @@ protected:
         session = std::make_unique<XSession>(XSession::Options{.TrayHost = false});
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
+        BeforeStart();
         // "p": the normal priority, so a busy machine does not hold the calculator back.
         program = session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
@@ -42,6 +43,7 @@ protected:
             Settle))
             << Clipboard();
     }
+    virtual void BeforeStart() {}
     // Wine does not move the X focus itself: the window manager hands it over.
     bool EnsureActive() {
         return WaitUntil(
@@ -109,6 +111,34 @@ TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {
     session->Mouse({"mousemove", std::to_string(client->Left + 10), std::to_string(client->Top + 34), "click",
                     "--repeat", "2", "--delay", "80", "1"});
     EXPECT_EQ(CopiedAfter("77"), "77");
+}
+
+// The same calculator on a screen of 144 dpi (150%), which Wine reads at start-up.
+class WineCalculatorAt150 : public WineCalculator {
+protected:
+    void BeforeStart() override { SetLogPixels({"add", "/t", "REG_DWORD", "/d", "144"}); }
+    void TearDown() override {
+        WineCalculator::TearDown();
+        if (session && session->Ready()) SetLogPixels({"delete"});
+    }
+    void SetLogPixels(std::vector<std::string> change) {
+        std::vector<std::string> argv{ABACONE_WINE, "reg",      change[0], "HKCU\\Control Panel\\Desktop",
+                                      "/v",         "LogPixels"};
+        argv.insert(argv.end(), change.begin() + 1, change.end());
+        argv.push_back("/f");
+        session->Run(argv);
+    }
+};
+
+TEST_F(WineCalculatorAt150, IsDrawnLargerAndTakesClicksWhereItsKeysAre) {
+    const auto client = x->Client(window);
+    ASSERT_TRUE(client);
+    // 173 x 76 designed pixels, each edge rounded half up.
+    EXPECT_EQ(client->Width, 260);
+    EXPECT_EQ(client->Height, 114);
+    // The "7" key: designed box 0, 28, 20, 12.
+    session->Mouse({"mousemove", std::to_string(client->Left + 15), std::to_string(client->Top + 51), "click", "1"});
+    EXPECT_EQ(CopiedAfter("7"), "7");
 }
 
 TEST_F(WineCalculator, CtrlEndEndsTheProgram) {
