@@ -13,7 +13,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacone'
 users=$WINEPREFIX/drive_c/users
-profile=$users/$(id -un)
+# The profile Wine made for this user (its name is Wine's choice): the one not "Public".
+user=$(ls "$users" | grep -vx Public | head -n 1)
+profile=$users/$user
 folder=$profile/AppData/Local/Programs/Abacone
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Abacone.lnk"
 # What the user's profile and registry hold, to compare before and after.
@@ -36,7 +38,7 @@ done
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 uninstaller=$(wine reg query "$key" /v UninstallString </dev/null 2>/dev/null | tr -d '\r' |
               sed -n 's/.*REG_SZ *//p')
-[ "$uninstaller" = "\"C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Abacone\\uninstall.exe\"" ] ||
+[ "$uninstaller" = "\"C:\\users\\$user\\AppData\\Local\\Programs\\Abacone\\uninstall.exe\"" ] ||
   fail "uninstall key: '$uninstaller'"
 
 # The uninstaller copies itself to the temporary folder and returns; wait for the copy.
