@@ -28,7 +28,7 @@ function(abacone_windows_resources target description)
     set(art ${PROJECT_SOURCE_DIR}/shell/icons/icon_art.cpp)
     add_custom_command(OUTPUT ${out}/${target}.ico
       COMMAND ${ABACONE_PYTHON} ${windows}/make_ico.py ${art} ${out}/${target}.ico
-              Application32 Application16
+              Application32*2 Application32 Application16
       DEPENDS ${windows}/make_ico.py ${art}
       COMMENT "Windows icon from the program's artwork"
       VERBATIM)

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the Windows icon file from the program's own XPM artwork.
 
-make_ico.py ICON_ART_CPP OUT.ico NAME...  reads the named XPM arrays from the C++ source
-(shell/icons/icon_art.cpp), so the .exe shows the very pixels the windows and the Linux
-icon theme show, and writes them as one .ico with a 32-bit image (alpha) per size.
+make_ico.py ICON_ART_CPP OUT.ico NAME[*FACTOR]...  reads the named XPM arrays from the C++
+source (shell/icons/icon_art.cpp), so the .exe shows the very pixels the windows and the
+Linux icon theme show, and writes them as one .ico with a 32-bit image (alpha) per size.
+NAME*2 is that picture with each pixel doubled, for screens scaled to 200%.
 """
 import re
 import struct
@@ -62,10 +63,14 @@ def main():
     with open(source_path, encoding='utf-8') as f:
         arrays = read_arrays(f.read())
     images = []
-    for name in names:
+    for spec in names:
+        name, _, factor = spec.partition('*')
+        factor = int(factor or 1)
         if name not in arrays:
             sys.exit('make_ico.py: no array %s in %s' % (name, source_path))
         width, height, grid = pixels(arrays[name])
+        grid = [[rgb for rgb in row for _ in range(factor)] for row in grid for _ in range(factor)]
+        width, height = width * factor, height * factor
         images.append((width, height, icon_image(width, height, grid)))
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
