@@ -161,6 +161,14 @@ void Panel::Impl::Paint(HDC dc) {
     const RECT area = CaptionArea();
     const HRGN clip = CreateRectRgn(area.left, area.top, area.right + 1, area.bottom + 1);
     SelectClipRgn(dc, clip);
+    PaintCaption(dc);
+    SelectClipRgn(dc, nullptr);
+    DeleteObject(clip);
+}
+
+void Panel::Impl::PaintCaption(HDC dc) {
+    RECT box;
+    GetClientRect(hwnd, &box);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(font.Color));
     if (wordWrap) {
@@ -174,18 +182,16 @@ void Panel::Impl::Paint(HDC dc) {
             DrawTextW(dc, caption.c_str(), int(caption.size()), &r, format);
         }
         SelectObject(dc, oldFont);
-    } else {
-        if (!layoutValid) {
-            layout = FitCaption(DeviceFont(), caption, area, alignment);
-            layoutValid = true;
-        }
-        const HGDIOBJ oldFont = SelectObject(dc, FontFor(layout.Font));
-        SetTextAlign(dc, TA_BASELINE | TA_LEFT);
-        DrawGlyphs(dc, layout.Font, layout.Origin, caption);
-        SelectObject(dc, oldFont);
+        return;
     }
-    SelectClipRgn(dc, nullptr);
-    DeleteObject(clip);
+    if (!layoutValid) {
+        layout = FitCaption(DeviceFont(), caption, CaptionArea(), alignment);
+        layoutValid = true;
+    }
+    const HGDIOBJ oldFont = SelectObject(dc, FontFor(layout.Font));
+    SetTextAlign(dc, TA_BASELINE | TA_LEFT);
+    DrawGlyphs(dc, layout.Font, layout.Origin, caption);
+    SelectObject(dc, oldFont);
 }
 
 void Panel::Impl::FitToText() {

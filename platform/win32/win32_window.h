@@ -125,6 +125,8 @@ struct Form::Impl final : KeyWindow {
     // window manager hands the focus back only to a window that takes it.
     std::vector<HWND> disabledByModal;
     void EnableOthers();
+    // Tells the window's watcher and the window itself that it is the active one.
+    void TellActivated();
     HWND tips = nullptr;  // the window's tool tips, made with its first hint
     // Shows `text` as the hint of the control `control`; empty removes it.
     void SetTip(HWND control, const std::string& text);
@@ -149,6 +151,8 @@ struct Panel::Impl {
     FontSpec DeviceFont() const { return ToDevice(font, Dpi()); }
     void Place();  // at its designed box, at the form's DPI
     void Paint(HDC dc);
+    // The caption alone, unclipped: Paint clips it to the caption area.
+    void PaintCaption(HDC dc);
     void FitToText();
     void Relayout();
     void RunInForm(const std::function<void()>& handler) { form.Run(handler); }
