@@ -281,28 +281,25 @@ void Form::Announce(Panel& display, std::string_view words) {
     const QString text = ToQString(words).trimmed();
     if (text == w.announced && !used) return;
     w.announced = text;
-    // The new text inserted before the old one, which then goes: the whole of it is read
-    // out also when it did not change, and readers keep their copy of the text in step.
-    // Orca 43 speaks the insertion because it is the selected text, and would take the
-    // removal of exactly the text it last saw selected for a deletion of the selection
-    // ("Selection deleted"): the same text again goes in two parts, and a one-character
-    // one before the insertion, whose reading then cuts that message short.
+    // The old text out and the new one in, so that the whole of it is read out also when
+    // it did not change, and readers keep their copy of the text in step. Orca 43 speaks
+    // the insertion because it is the selected text; it would report the removal of
+    // exactly the text it last saw selected as a deleted selection, so a longer old text
+    // leaves in two parts. Whatever it says for a removal (after Delete or BackSpace), the
+    // insertion's reading comes last and cuts it short.
     const QString before = std::exchange(target.spoken, text);
-    const int count = int(text.size());
     const auto remove = [&target](int at, const QString& part) {
         QAccessibleTextRemoveEvent removed(&target, at, part);
         QAccessible::updateAccessibility(&removed);
     };
-    const bool again = before == text;
-    if (again && count == 1) remove(0, before);
+    if (before.size() > 1) {
+        remove(1, before.mid(1));
+        remove(0, before.left(1));
+    } else if (!before.isEmpty()) {
+        remove(0, before);
+    }
     QAccessibleTextInsertEvent inserted(&target, 0, text);
     QAccessible::updateAccessibility(&inserted);
-    if (again && count > 1) {
-        remove(count + 1, before.mid(1));
-        remove(count, before.left(1));
-    } else if (!again && !before.isEmpty()) {
-        remove(count, before);
-    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(&target, text);
     QAccessible::updateAccessibility(&announcement);

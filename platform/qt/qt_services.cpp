@@ -18,9 +18,8 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 }  // namespace
 
 void DescribeMessageBox(QMessageBox& box) {
-    // The message also as the box's description: readers say it with the box's title
-    // when the box comes up; the label holding it is named by its text already.
-    box.setAccessibleDescription(box.text());
+    // The label holding the message is named by its text: readers say it with the box's
+    // title when the box comes up.
     if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
         const QMessageBox::Icon kind = box.icon();
         icon->setAccessibleName(kind == QMessageBox::Information ? QStringLiteral("情報")

@@ -8,7 +8,7 @@ class QMessageBox;
 
 namespace abacone {
 
-// Gives a screen reader the box's message, its icon in words and the keys of its button.
+// Gives a screen reader the box's icon in words and the keys of its button.
 void DescribeMessageBox(QMessageBox& box);
 
 // A modal box with the title, the text, an exclamation or information icon and one OK

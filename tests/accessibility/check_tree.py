@@ -142,7 +142,6 @@ def check_message_box(app, title, words):
     box = wait_for(lambda: next((w for w in windows(app) if showing(w) and w.name == title), None), title)
     said = [n.name for n in walk(box) if n.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT)]
     check(any(words in s for s in said), f"{title}: message not readable: {said}")
-    check(words in box.description, f"{title}: the box's description lacks the message")
     buttons = keys(box)
     check(len(buttons) == 1 and buttons[0].name.strip() != "" and "キー: " in buttons[0].description,
           f"{title}: buttons {[(b.name, b.description) for b in buttons]}")
@@ -166,7 +165,8 @@ def main():
     press(key_named(main_window, "2進数表示"))
     binary, digits = wait_for(lambda: display_of(app, "2進数表示"), "the binary window")
     check(text_of(digits).replace(" ", "").endswith("1100"), f"binary window: {text_of(digits)!r}")
-    check_keys(binary, "binary window", 1)
+    names = sorted(k.name for k in check_keys(binary, "binary window", 2))
+    check(names == ["複写", "閉じる"], f"binary window: {names}")
     xkey("Escape")
     wait_for(lambda: display_of(app, "2進数表示") is None or None, "the binary window closed")
 
