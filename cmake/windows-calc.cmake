@@ -9,6 +9,7 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
   include(ExternalProject)
   set(ABACONE_CALC_EXE ${CMAKE_BINARY_DIR}/windows/cli/abacone-calc.exe)
   set(ABACONE_EXE ${CMAKE_BINARY_DIR}/windows/shell/abacone.exe)
+  set(ABACONE_READER_EXE ${CMAKE_BINARY_DIR}/windows/tests/wine/reader/abacone-accessibility-reader.exe)
   ExternalProject_Add(abacone_calc_windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/windows
@@ -17,8 +18,8 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
       -DCMAKE_BUILD_TYPE=Release
       -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
       -DABACONE_GUI=OFF -DABACONE_WIN32_GUI=ON -DABACONE_BENCH=OFF -DBUILD_TESTING=OFF
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone
-    BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone abacone-accessibility-reader
+    BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE} ${ABACONE_READER_EXE}
     INSTALL_COMMAND ""
     # The sources are this project's own: let the inner build decide what changed.
     BUILD_ALWAYS ON

@@ -50,6 +50,7 @@ Panel::Impl::Impl(Form& form, HWND parent, const char* name, Box box) : form(for
 }
 
 Panel::Impl::~Impl() {
+    ReleaseAccessible();
     if (!hwnd) return;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
@@ -112,6 +113,10 @@ LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CAPTURECHANGED: pressed = false; break;
+    case WM_GETOBJECT: return AnswerObjectRequest(wParam, lParam);
+    case WM_ABACONE_PRESS:
+        if (role == PanelRole::Key && face.OnClick) RunInForm(face.OnClick);
+        return 0;
     default: break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -139,7 +139,20 @@ struct Panel::Impl {
     bool layoutValid = false;
     CaptionLayout layout;
     PanelRole role = PanelRole::Plain;
+
+    // Accessibility (accessibility.cpp): what screen readers get through WM_GETOBJECT.
+    std::wstring accessibleName;
+    std::wstring accessibleDescription;
+    std::wstring spoken;  // a display's text for screen readers; empty: the caption
+    struct Accessible;
+    Accessible* accessible = nullptr;  // made on the first request, cut loose at the end
+    LRESULT AnswerObjectRequest(WPARAM wParam, LPARAM lParam);
+    void ReleaseAccessible();
 };
+
+// Posted to a key's window when a screen reader presses it: the click runs from the
+// message loop, not inside the reader's call.
+inline constexpr UINT WM_ABACONE_PRESS = WM_APP + 0x41;
 
 struct Edit::Impl {
     Edit face{*this};

@@ -5,9 +5,13 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/key_sequences.h"
 #include "tests/support/x_session.h"
@@ -109,6 +113,34 @@ TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {
     session->Mouse({"mousemove", std::to_string(client->Left + 10), std::to_string(client->Top + 34), "click",
                     "--repeat", "2", "--delay", "80", "1"});
     EXPECT_EQ(CopiedAfter("77"), "77");
+}
+
+// Asked from another process, as a Windows screen reader asks: every key a named push
+// button with a press action, the display's value read back after 7 + 5 = pressed so.
+TEST_F(WineCalculator, ScreenReadersPressNamedKeysAndReadTheDisplay) {
+    constexpr long PushButton = 43;  // ROLE_SYSTEM_PUSHBUTTON
+    int status = -1;
+    const std::string out = session->Run({ABACONE_WINE, ABACONE_READER_EXE, "7", "プラス", "5", "イコール"}, &status);
+    ASSERT_EQ(status, 0) << out;
+    std::set<std::string> names;
+    int keys = 0;
+    std::string display;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
+        f.resize(5);
+        if (f[1] == "10進数表示") display = f[2];
+        if (std::atol(f[0].c_str()) != PushButton) continue;
+        ++keys;
+        EXPECT_FALSE(f[1].empty()) << line;
+        EXPECT_TRUE(names.insert(f[1]).second) << "shared name: " << line;
+        EXPECT_EQ(f[3], "押す") << line;
+        EXPECT_NE(f[4].find("キー: "), std::string::npos) << line;
+    }
+    EXPECT_EQ(keys, 44) << out;
+    EXPECT_EQ(display, "12 イコール") << out;
 }
 
 TEST_F(WineCalculator, CtrlEndEndsTheProgram) {
