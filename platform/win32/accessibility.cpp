@@ -1,8 +1,9 @@
-// What Windows' screen readers get of the program-drawn panels, through WM_GETOBJECT and
-// Active Accessibility: keys are push buttons with a "press" default action, displays
-// read-only text whose value is what they show; names and descriptions come from the
-// layout tables. What the system's proxy knows better (place, parent, neighbours, focus)
-// is asked of it. A display's announcement is a value change event.
+// What Windows' screen readers get through WM_GETOBJECT and Active Accessibility: the
+// program-drawn keys are push buttons with a "press" default action, its displays read-only
+// text whose value is what they show; names and descriptions come from the layout tables,
+// also for the system's edit boxes and buttons. What the system's proxy knows better
+// (place, parent, neighbours, focus, and all of a plain panel) is asked of it. A display's
+// announcement is a value change event.
 #include <ole2.h>
 #include <oleacc.h>
 
@@ -15,13 +16,21 @@ namespace {
 // thunk, whose bytes no system takes for the interface's identifier.
 const IID& AccessibleId() { return __uuidof(IAccessible); }
 
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
+
+// Requests the program does not answer go on to the window's own procedure.
+LRESULT DefSubclassOrWindowProc(HWND hwnd, Panel::Impl* panel, WPARAM wParam, LPARAM lParam) {
+    return panel ? DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam)
+                 : DefSubclassProc(hwnd, WM_GETOBJECT, wParam, lParam);
+}
+
 }  // namespace
 
-struct Panel::Impl::Accessible final : IAccessible {
-    explicit Accessible(Panel::Impl& owner) : panel(&owner) {
-        CreateStdAccessibleObject(owner.hwnd, OBJID_CLIENT, AccessibleId(), reinterpret_cast<void**>(&proxy));
+struct AccessibleTold::Object final : IAccessible {
+    Object(HWND hwnd, AccessibleTold& told, Panel::Impl* panel) : told(&told), panel(panel) {
+        CreateStdAccessibleObject(hwnd, OBJID_CLIENT, AccessibleId(), reinterpret_cast<void**>(&proxy));
     }
-    ~Accessible() {
+    ~Object() {
         if (proxy) proxy->Release();
     }
 
@@ -54,69 +63,66 @@ struct Panel::Impl::Accessible final : IAccessible {
         return E_NOTIMPL;
     }
 
-    // IAccessible: the panel itself is the only child id it answers for.
+    // IAccessible. The window itself is the only child id answered here; the rest is the
+    // proxy's, and so is all that the program does not tell.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        return Text(child, out,
-                    [](const Panel::Impl& p) { return p.accessibleName.empty() ? p.caption : p.accessibleName; });
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        return Text(child, out, [](const Panel::Impl& p) {
-            if (p.role != PanelRole::Display) return std::wstring();
-            return p.spoken.empty() ? p.caption : p.spoken;
-        });
+        if (Told(child) && !told->name.empty()) return Text(told->name, out);
+        if (Panel::Impl* p = Drawn(child)) return Text(p->caption, out);
+        return Live() ? proxy->get_accName(child, out) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        return Text(child, out, [](const Panel::Impl& p) {
-            return p.accessibleDescription.empty() ? Widen(p.hint) : p.accessibleDescription;
-        });
+        if (Told(child) && !told->description.empty()) return Text(told->description, out);
+        if (Panel::Impl* p = Drawn(child)) return Text(Widen(p->hint), out);
+        return Live() ? proxy->get_accDescription(child, out) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+        if (Panel::Impl* p = Drawn(child))
+            return Text(p->role != PanelRole::Display ? std::wstring()
+                        : p->spoken.empty()           ? p->caption
+                                                      : p->spoken,
+                        out);
+        return Live() ? proxy->get_accValue(child, out) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
-        return Text(child, out, [](const Panel::Impl& p) {
-            return p.role == PanelRole::Key && p.face.OnClick ? std::wstring(L"押す") : std::wstring();
-        });
+        if (Panel::Impl* p = Drawn(child)) return Text(IsKey(*p) ? L"押す" : L"", out);
+        return Live() ? proxy->get_accDefaultAction(child, out) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        if (HRESULT bad = Check(child, out)) return bad;
+        Panel::Impl* p = Drawn(child);
+        if (!p) return Live() ? proxy->get_accRole(child, out) : RPC_E_DISCONNECTED;
         out->vt = VT_I4;
-        switch (panel->role) {
+        switch (p->role) {
         case PanelRole::Key: out->lVal = ROLE_SYSTEM_PUSHBUTTON; break;
         case PanelRole::Display: out->lVal = ROLE_SYSTEM_TEXT; break;
-        case PanelRole::Plain: out->lVal = panel->caption.empty() ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT; break;
+        case PanelRole::Plain: out->lVal = p->caption.empty() ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT; break;
         }
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        if (HRESULT bad = Check(child, out)) return bad;
-        LONG state = 0;
-        if (VARIANT known; proxy && SUCCEEDED(proxy->get_accState(child, &known)) && known.vt == VT_I4)
-            state = known.lVal;
-        if (panel->role == PanelRole::Display) state |= STATE_SYSTEM_READONLY;
-        if (panel->pressed) state |= STATE_SYSTEM_PRESSED;
-        out->vt = VT_I4;
-        out->lVal = state;
+        if (!Live()) return RPC_E_DISCONNECTED;
+        const HRESULT known = proxy->get_accState(child, out);
+        Panel::Impl* p = Drawn(child);
+        if (!p || FAILED(known) || out->vt != VT_I4) return known;
+        if (p->role == PanelRole::Display) out->lVal |= STATE_SYSTEM_READONLY;
+        if (p->pressed) out->lVal |= STATE_SYSTEM_PRESSED;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        if (HRESULT bad = Check(child, nullptr)) return bad;
-        if (panel->role != PanelRole::Key || !panel->face.OnClick) return DISP_E_MEMBERNOTFOUND;
-        PostMessageW(panel->hwnd, WM_ABACONE_PRESS, 0, 0);
+        Panel::Impl* p = Drawn(child);
+        if (!p) return Live() ? proxy->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
+        if (!IsKey(*p)) return DISP_E_MEMBERNOTFOUND;
+        PostMessageW(p->hwnd, WM_ABACONE_PRESS, 0, 0);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
-        return Text(child, out, [](const Panel::Impl&) { return std::wstring(); });
+        return Live() ? proxy->get_accKeyboardShortcut(child, out) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return panel ? S_OK : RPC_E_DISCONNECTED;
+        return Live() ? proxy->get_accChildCount(count) : RPC_E_DISCONNECTED;
     }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        return panel ? S_FALSE : RPC_E_DISCONNECTED;
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        return Live() ? proxy->get_accChild(child, out) : RPC_E_DISCONNECTED;
     }
-
-    // Asked of the system's proxy for the panel's window.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
         return Live() ? proxy->get_accParent(out) : RPC_E_DISCONNECTED;
     }
@@ -147,57 +153,70 @@ struct Panel::Impl::Accessible final : IAccessible {
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
-    // Null once the panel is gone: a reader may hold the object longer.
+    // Both null once the window's object is gone.
+    AccessibleTold* told;
     Panel::Impl* panel;
     IAccessible* proxy = nullptr;
     LONG refs = 1;
 
 private:
-    bool Live() const { return panel && proxy; }
-    HRESULT Check(const VARIANT& child, void* out) const {
-        if (!panel) return RPC_E_DISCONNECTED;
-        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return E_INVALIDARG;
-        if (out) static_cast<VARIANT*>(out)->vt = VT_EMPTY;
-        return S_OK;
-    }
-    template <class Get>
-    HRESULT Text(const VARIANT& child, BSTR* out, Get get) const {
+    bool Live() const { return told && proxy; }
+    static bool Self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+    bool Told(const VARIANT& child) const { return told && Self(child); }
+    Panel::Impl* Drawn(const VARIANT& child) const { return Self(child) ? panel : nullptr; }
+    static bool IsKey(const Panel::Impl& p) { return p.role == PanelRole::Key && p.face.OnClick; }
+    static HRESULT Text(const std::wstring& text, BSTR* out) {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (HRESULT bad = Check(child, nullptr)) return bad;
-        const std::wstring text = get(*panel);
         if (text.empty()) return S_FALSE;
         *out = SysAllocStringLen(text.data(), UINT(text.size()));
         return *out ? S_OK : E_OUTOFMEMORY;
     }
 };
 
-LRESULT Panel::Impl::AnswerObjectRequest(WPARAM wParam, LPARAM lParam) {
-    if (static_cast<LONG>(lParam) != OBJID_CLIENT || role == PanelRole::Plain)
-        return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
+AccessibleTold::~AccessibleTold() {
+    if (subclassed) RemoveWindowSubclass(subclassed, ControlProc, 0);
+    if (!object) return;
+    object->told = nullptr;
+    object->panel = nullptr;
+    object->Release();
+}
+
+LRESULT AccessibleTold::Answer(HWND hwnd, Panel::Impl* panel, WPARAM wParam, LPARAM lParam) {
+    const bool ours = panel ? panel->role != PanelRole::Plain : !name.empty() || !description.empty();
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || !ours) return DefSubclassOrWindowProc(hwnd, panel, wParam, lParam);
     // Handing the object over marshals it: the thread needs COM, once.
     static const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     (void)com;
-    if (!accessible) accessible = new Accessible(*this);
-    return LresultFromObject(AccessibleId(), wParam, accessible);
+    if (!object) object = new Object(hwnd, *this, panel);
+    return LresultFromObject(AccessibleId(), wParam, object);
 }
 
-void Panel::Impl::ReleaseAccessible() {
-    if (!accessible) return;
-    accessible->panel = nullptr;
-    accessible->Release();
-    accessible = nullptr;
+namespace {
+
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& told = *reinterpret_cast<AccessibleTold*>(data);
+    if (message == WM_GETOBJECT) return told.Answer(hwnd, nullptr, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, ControlProc, 0);
+        told.subclassed = nullptr;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+void AnswerObjectRequests(HWND control, AccessibleTold& told) {
+    if (SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(&told))) told.subclassed = control;
 }
 
 void Panel::SetRole(PanelRole role) { impl_.role = role; }
 PanelRole Panel::Role() const { return impl_.role; }
-void Panel::SetAccessibleName(std::string_view name) { impl_.accessibleName = Widen(name); }
-void Panel::SetAccessibleDescription(std::string_view text) { impl_.accessibleDescription = Widen(text); }
-
-// The system's edit box and button take their names from their windows; not yet renamed.
-void Edit::SetAccessibleName(std::string_view) {}
-void Button::SetAccessibleName(std::string_view) {}
-void Button::SetAccessibleDescription(std::string_view) {}
+void Panel::SetAccessibleName(std::string_view name) { impl_.told.name = Widen(name); }
+void Panel::SetAccessibleDescription(std::string_view text) { impl_.told.description = Widen(text); }
+void Edit::SetAccessibleName(std::string_view name) { impl_.told.name = Widen(name); }
+void Button::SetAccessibleName(std::string_view name) { impl_.told.name = Widen(name); }
+void Button::SetAccessibleDescription(std::string_view text) { impl_.told.description = Widen(text); }
 void Form::SetFocusHome(Panel*) {}
 
 void Form::Announce(Panel& display, std::string_view words) {

@@ -106,6 +106,7 @@ Edit* AddEdit(Form& form, Panel* parent, const char* /*name*/, Box box) {
     Edit::Impl& e = *edits.back();
     e.hwnd = SystemControl(L"EDIT", ES_AUTOHSCROLL | ES_LEFT, ParentOf(form, parent), box);
     SendMessageW(e.hwnd, WM_SETFONT, WPARAM(FontFor(WindowFont)), FALSE);
+    AnswerObjectRequests(e.hwnd, e.told);
     return &e.face;
 }
 
@@ -118,6 +119,7 @@ Button* AddButton(Form& form, Panel* parent, const char* /*name*/, Box box, std:
     SendMessageW(b.hwnd, WM_SETFONT, WPARAM(FontFor(WindowFont)), FALSE);
     b.face.SetCaption(caption);
     if (!hint.empty()) form.Native().SetTip(b.hwnd, std::string(hint));
+    AnswerObjectRequests(b.hwnd, b.told);
     return &b.face;
 }
 

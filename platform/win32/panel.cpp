@@ -50,7 +50,6 @@ Panel::Impl::Impl(Form& form, HWND parent, const char* name, Box box) : form(for
 }
 
 Panel::Impl::~Impl() {
-    ReleaseAccessible();
     if (!hwnd) return;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
@@ -113,7 +112,7 @@ LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CAPTURECHANGED: pressed = false; break;
-    case WM_GETOBJECT: return AnswerObjectRequest(wParam, lParam);
+    case WM_GETOBJECT: return told.Answer(hwnd, this, wParam, lParam);
     case WM_ABACONE_PRESS:
         if (role == PanelRole::Key && face.OnClick) RunInForm(face.OnClick);
         return 0;

@@ -1,7 +1,8 @@
 // What a Windows screen reader gets of the calculator, asked from another process through
-// Active Accessibility: accessibility_reader.exe [KEY...] presses the named keys through
-// their default actions, then prints one line per child window of the "Abacone" window:
-// role number, name, value, default action and description, separated by tabs (UTF-8).
+// Active Accessibility: accessibility_reader.exe [KEY...] presses the named keys of the
+// "Abacone" window through their default actions, then prints one line per child window
+// of each shown window of the program: role number, name, value, default action and
+// description, separated by tabs (UTF-8).
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 // After windows.h, which they need.
@@ -59,12 +60,30 @@ Object Read(HWND window) {
     return o;
 }
 
-std::vector<Object> ReadAll(HWND top) {
-    std::vector<HWND> children;
-    EnumChildWindows(top, Collect, reinterpret_cast<LPARAM>(&children));
+std::vector<Object> ReadEach(const std::vector<HWND>& children) {
     std::vector<Object> objects;
     for (HWND child : children) objects.push_back(Read(child));
     return objects;
+}
+
+std::vector<Object> ReadAll(HWND top) {
+    std::vector<HWND> children;
+    EnumChildWindows(top, Collect, reinterpret_cast<LPARAM>(&children));
+    return ReadEach(children);
+}
+
+// The children of every shown window of the program that owns `top`.
+std::vector<Object> ReadProgram(HWND top) {
+    DWORD program = 0;
+    GetWindowThreadProcessId(top, &program);
+    std::vector<HWND> windows, children;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    for (HWND w : windows) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == program && IsWindowVisible(w)) EnumChildWindows(w, Collect, reinterpret_cast<LPARAM>(&children));
+    }
+    return ReadEach(children);
 }
 
 }  // namespace
@@ -95,7 +114,7 @@ int main() {
         if (!pressed) std::fprintf(stderr, "could not press %s\n", argv[i].c_str());
         Sleep(200);  // the press runs from the calculator's message loop
     }
-    for (Object& o : ReadAll(top)) {
+    for (Object& o : ReadProgram(top)) {
         std::printf("%ld\t%s\t%s\t%s\t%s\n", o.Role, o.Name.c_str(), o.Value.c_str(), o.Action.c_str(),
                     o.Description.c_str());
         if (o.Access) o.Access->Release();
