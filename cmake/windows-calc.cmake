@@ -11,6 +11,7 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
   set(ABACONE_EXE ${CMAKE_BINARY_DIR}/windows/shell/abacone.exe)
   set(ABACONE_BASELINE_EXE ${CMAKE_BINARY_DIR}/windows/bench/abacone-baseline-window.exe)
   set(ABACONE_INK_CHECK_EXE ${CMAKE_BINARY_DIR}/windows/tests/win32/caption_ink_check.exe)
+  set(ABACONE_READER_EXE ${CMAKE_BINARY_DIR}/windows/tests/wine/reader/abacone-accessibility-reader.exe)
   ExternalProject_Add(abacone_calc_windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/windows
@@ -20,7 +21,9 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
       -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
       -DABACONE_GUI=OFF -DABACONE_WIN32_GUI=ON -DABACONE_BENCH=ON -DBUILD_TESTING=OFF
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone abacone-baseline-window caption_ink_check
+      abacone-accessibility-reader
     BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE} ${ABACONE_BASELINE_EXE} ${ABACONE_INK_CHECK_EXE}
+      ${ABACONE_READER_EXE}
     INSTALL_COMMAND ""
     # The sources are this project's own: let the inner build decide what changed.
     BUILD_ALWAYS ON
