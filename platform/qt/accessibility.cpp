@@ -287,8 +287,9 @@ void Form::Announce(Panel& display, std::string_view words) {
     // it did not change, and readers keep their copy of the text in step. Orca 43 speaks
     // the insertion because it is the selected text; it would report the removal of
     // exactly the text it last saw selected as a deleted selection, so a longer old text
-    // leaves in two parts. Whatever it says for a removal (after Delete or BackSpace), the
-    // insertion's reading comes last and cuts it short.
+    // leaves in two parts, and a single character is told as an empty removal (Orca asks
+    // the object for its text, it keeps no copy). Whatever it says for a removal (after
+    // Delete or BackSpace), the insertion's reading comes last and cuts it short.
     const QString before = std::exchange(target.spoken, target.caption);
     const auto remove = [&target](int at, const QString& part) {
         QAccessibleTextRemoveEvent removed(&target, at, part);
@@ -298,7 +299,7 @@ void Form::Announce(Panel& display, std::string_view words) {
         remove(1, before.mid(1));
         remove(0, before.left(1));
     } else if (!before.isEmpty()) {
-        remove(0, before);
+        remove(0, QString());
     }
     QAccessibleTextInsertEvent inserted(&target, 0, target.caption);
     QAccessible::updateAccessibility(&inserted);
