@@ -11,7 +11,9 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
   set(ABACONE_EXE ${CMAKE_BINARY_DIR}/windows/shell/abacone.exe)
   set(ABACONE_BASELINE_EXE ${CMAKE_BINARY_DIR}/windows/bench/abacone-baseline-window.exe)
   set(ABACONE_INK_CHECK_EXE ${CMAKE_BINARY_DIR}/windows/tests/win32/caption_ink_check.exe)
-  set(windows_targets abacone-calc abacone abacone-baseline-window caption_ink_check)
+  set(ABACONE_READER_EXE ${CMAKE_BINARY_DIR}/windows/tests/wine/reader/abacone-accessibility-reader.exe)
+  set(windows_targets abacone-calc abacone abacone-baseline-window caption_ink_check
+      abacone-accessibility-reader)
   # The window layer's shared cases (tests/window) over the Win32 layer, where Debian's
   # GoogleTest sources are there to build them from (package googletest).
   set(ABACONE_GTEST_SOURCE /usr/src/googletest)
@@ -32,7 +34,7 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
       -DABACONE_GTEST_SOURCE=${ABACONE_GTEST_SOURCE}
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target ${windows_targets}
     BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE} ${ABACONE_BASELINE_EXE} ${ABACONE_INK_CHECK_EXE}
-                     ${ABACONE_WINDOW_TEST_EXE}
+                     ${ABACONE_READER_EXE} ${ABACONE_WINDOW_TEST_EXE}
     INSTALL_COMMAND ""
     # The sources are this project's own: let the inner build decide what changed.
     BUILD_ALWAYS ON

@@ -23,6 +23,10 @@ public:
     void SetCaption(std::string_view caption);
     int AccessKey() const { return accessKey_; }  // virtual key; 0: none
     void SetFocus();
+    // What a screen reader calls the button and tells of it (its keys); the caption and
+    // hint stay as they are.
+    void SetAccessibleName(std::string_view name);
+    void SetAccessibleDescription(std::string_view text);
 
     std::function<void()> OnClick;
 

@@ -67,6 +67,16 @@ Panel* AddPanel(Form& form, Panel* parent, const char* name, ControlKind kind, B
 Edit* AddEdit(Form& form, Panel* parent, const char* name, Box box);
 Button* AddButton(Form& form, Panel* parent, const char* name, Box box, std::string_view caption,
                   std::string_view hint);
+// The hint first, as it said before; then how to reach the key from the keyboard.
+inline std::string KeyDescription(std::string_view hint, const char* keys) {
+    std::string text(hint);
+    for (char& c : text)
+        if (c == '\n') c = ' ';
+    if (!text.empty()) text += "。";
+    if (keys) text = text + "キー: " + keys + "。";
+    return text;
+}
+
 // Makes the panel a key or a display to assistive technology (see above). In the header:
 // the neutral library never calls into an implementation of the layer.
 inline void DescribePanel(Panel& panel, bool key, const char* spoken, const char* keys) {
@@ -74,14 +84,14 @@ inline void DescribePanel(Panel& panel, bool key, const char* spoken, const char
     panel.SetRole(key ? PanelRole::Key : PanelRole::Display);
     if (spoken) panel.SetAccessibleName(spoken);
     if (!key) return;
-    // The hint first, as it said before; then how to reach the key from the keyboard.
-    std::string text = panel.Hint();
-    for (char& c : text)
-        if (c == '\n') c = ' ';
-    if (!text.empty()) text += "。";
-    if (keys) text = text + "キー: " + keys + "。";
-    text = text + "フォーカスがあるときは" + PressKeyName + "キーで押す";
-    panel.SetAccessibleDescription(text);
+    panel.SetAccessibleDescription(KeyDescription(panel.Hint(), keys) + "フォーカスがあるときは" + PressKeyName +
+                                   "キーで押す");
+}
+
+// A push button is told like a key: its spoken name, and its hint and keys as description.
+inline void DescribeButton(Button& button, const char* spoken, std::string_view hint, const char* keys) {
+    if (spoken) button.SetAccessibleName(spoken);
+    button.SetAccessibleDescription(KeyDescription(hint, keys));
 }
 
 template <class T>

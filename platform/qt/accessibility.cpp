@@ -80,17 +80,22 @@ public:
         return QAccessibleWidget::keyBindingsForAction(name);
     }
 
-    // Read-only text: the caption, without a caret or selections.
+    // Read-only text: the value the display shows, without a caret. It reads as selected as a
+    // whole, as a field's text is on entry: Orca 43 speaks inserted text of the focused
+    // object only when it knows a cause, and text that is also selected is one.
     QString text(int start, int end) const override {
-        const QString& caption = panel()->caption;
-        const int count = int(caption.size());
+        const QString& said = Said();
+        const int count = int(said.size());
         if (end < 0 || end > count) end = count;
         start = std::clamp(start, 0, end);
-        return caption.mid(start, end - start);
+        return said.mid(start, end - start);
     }
-    int characterCount() const override { return int(panel()->caption.size()); }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
+    int characterCount() const override { return int(Said().size()); }
+    void selection(int index, int* start, int* end) const override {
+        *start = 0;
+        *end = index == 0 ? characterCount() : 0;
+    }
+    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
@@ -99,13 +104,16 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+    // One run without attributes over the whole text: readers speak a line run by run.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
 private:
     bool IsKey() const { return panel()->role == PanelRole::Key && panel()->face.OnClick; }
+    const QString& Said() const { return panel()->caption; }
 };
 
 QAccessibleInterface* PanelFactory(const QString&, QObject* object) {
@@ -177,6 +185,8 @@ void Panel::SetRole(PanelRole role) {
 PanelRole Panel::Role() const { return impl_.role; }
 void Panel::SetAccessibleName(std::string_view name) { impl_.setAccessibleName(ToQString(name)); }
 void Panel::SetAccessibleDescription(std::string_view text) { impl_.setAccessibleDescription(ToQString(text)); }
+void Button::SetAccessibleName(std::string_view name) { impl_.setAccessibleName(ToQString(name)); }
+void Button::SetAccessibleDescription(std::string_view text) { impl_.setAccessibleDescription(ToQString(text)); }
 
 void Panel::Impl::RunAsKey(const std::function<void()>& handler) {
     if (role == PanelRole::Key)
@@ -259,17 +269,39 @@ void Form::SetFocusHome(Panel* display) {
 
 void Form::Announce(Panel& display, std::string_view words) {
     Impl& w = *impl_;
+    Panel::Impl& target = display.Native();
     const bool used = std::exchange(w.keyUsed, false);
-    // Nothing to tell, and no text to make, while no assistive technology listens.
-    if (!QAccessible::isActive() || !w.isVisible()) return;
-    const QString text = ToQString(words);
+    // Nothing to tell, and no text to make, while no assistive technology listens; the
+    // display's text is then its caption.
+    if (!QAccessible::isActive() || !w.isVisible()) {
+        target.spoken.clear();
+        w.announced.clear();
+        return;
+    }
+    // Told again when the value or the operator changed, or a key showed them again.
+    const QString text = ToQString(words).trimmed();
     if (text == w.announced && !used) return;
     w.announced = text;
-    Panel::Impl& target = display.Native();
-    // The display's text as removed and inserted again, so that its whole value is read
-    // out also when it did not change; readers keep their copy of the text in step.
-    QAccessibleTextUpdateEvent update(&target, 0, std::exchange(w.announcedText, target.caption), target.caption);
-    QAccessible::updateAccessibility(&update);
+    // The display's text is the value it shows; the operator is in the words announced.
+    // The old text out and the new one in, so that the whole of it is read out also when
+    // it did not change, and readers keep their copy of the text in step. Orca 43 speaks
+    // the insertion because it is the selected text; it would report the removal of
+    // exactly the text it last saw selected as a deleted selection, so a longer old text
+    // leaves in two parts. Whatever it says for a removal (after Delete or BackSpace), the
+    // insertion's reading comes last and cuts it short.
+    const QString before = std::exchange(target.spoken, target.caption);
+    const auto remove = [&target](int at, const QString& part) {
+        QAccessibleTextRemoveEvent removed(&target, at, part);
+        QAccessible::updateAccessibility(&removed);
+    };
+    if (before.size() > 1) {
+        remove(1, before.mid(1));
+        remove(0, before.left(1));
+    } else if (!before.isEmpty()) {
+        remove(0, before);
+    }
+    QAccessibleTextInsertEvent inserted(&target, 0, target.caption);
+    QAccessible::updateAccessibility(&inserted);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(&target, text);
     QAccessible::updateAccessibility(&announcement);

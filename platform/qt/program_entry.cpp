@@ -10,6 +10,7 @@
 
 #include "platform/application.h"
 #include "platform/qt/platform_choice.h"
+#include "platform/qt/qt_services.h"
 
 namespace abacone {
 
@@ -21,6 +22,7 @@ void ShowEntryError(std::string_view text) {
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(ApplicationTitle()), message, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    DescribeMessageBox(box);
     box.exec();
 }
 

@@ -1,7 +1,9 @@
 #include "platform/qt/qt_services.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 
@@ -15,6 +17,19 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 }  // namespace
 
+void DescribeMessageBox(QMessageBox& box) {
+    // The label holding the message is named by its text: readers say it with the box's
+    // title when the box comes up.
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        const QMessageBox::Icon kind = box.icon();
+        icon->setAccessibleName(kind == QMessageBox::Information ? QStringLiteral("情報")
+                                : kind == QMessageBox::Critical  ? QStringLiteral("エラー")
+                                                                 : QStringLiteral("警告"));
+    }
+    // The one button closes the box; Enter and Esc press it.
+    for (QAbstractButton* button : box.buttons()) button->setAccessibleDescription(QStringLiteral("キー: Enter, Esc"));
+}
+
 void QtMessageBox::Show(std::string_view title, std::string_view text, MessageIcon icon) {
     QString body = FromUtf8(text);
     body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -23,6 +38,7 @@ void QtMessageBox::Show(std::string_view title, std::string_view text, MessageIc
                     body, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    DescribeMessageBox(box);
     const ActivationReturn giveBack(&box);
     box.exec();
 }

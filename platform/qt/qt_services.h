@@ -4,7 +4,12 @@
 
 #include "platform/services/services.h"
 
+class QMessageBox;
+
 namespace abacone {
+
+// Gives a screen reader the box's icon in words and the keys of its button.
+void DescribeMessageBox(QMessageBox& box);
 
 // A modal box with the title, the text, an exclamation or information icon and one OK
 // button. A carriage return alone breaks the line as a line feed does.

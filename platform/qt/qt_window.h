@@ -81,11 +81,10 @@ struct Form::Impl final : QWidget, KeyWindow {
     QMenu* builtMenu = nullptr;
     std::vector<std::pair<std::size_t, QAction*>> actions;
     std::function<void(WindowEvent)> watcher;
-    // Accessibility (accessibility.cpp): the display that keeps the focus, the words and
-    // the display text last announced, and whether a key was used since.
+    // Accessibility (accessibility.cpp): the display that keeps the focus, the words last
+    // announced, and whether a key was used since.
     Panel* focusHome = nullptr;
     QString announced;
-    QString announcedText;
     bool keyUsed = false;
 
 protected:
@@ -126,6 +125,9 @@ struct Panel::Impl final : QWidget {
     std::optional<CaptionLayout> layout;  // empty: to be fitted before the next paint
     PanelRole role = PanelRole::Plain;
     bool focusMark = false;  // the focus came from the keyboard: the mark is drawn
+    // What a display's text says to a screen reader: its value and the operator in words,
+    // as last announced; empty: the caption.
+    QString spoken;
 
     // Accessibility (accessibility.cpp).
     // Runs a handler through the form; for a key, as a key use the display announces.

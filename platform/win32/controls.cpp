@@ -111,6 +111,7 @@ Edit* AddEdit(Form& form, Panel* parent, const char* /*name*/, Box box) {
     Edit::Impl& e = *edits.back();
     e.designed = box;
     e.hwnd = SystemControl(form, L"EDIT", ES_AUTOHSCROLL | ES_LEFT, ParentOf(form, parent), box, e.font);
+    AnswerObjectRequests(e.hwnd, e.told);
     return &e.face;
 }
 
@@ -123,6 +124,7 @@ Button* AddButton(Form& form, Panel* parent, const char* /*name*/, Box box, std:
     b.hwnd = SystemControl(form, L"BUTTON", BS_PUSHBUTTON, ParentOf(form, parent), box, WindowFont);
     b.face.SetCaption(caption);
     if (!hint.empty()) form.Native().SetTip(b.hwnd, std::string(hint));
+    AnswerObjectRequests(b.hwnd, b.told);
     return &b.face;
 }
 

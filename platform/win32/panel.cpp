@@ -122,6 +122,10 @@ LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CAPTURECHANGED: pressed = false; break;
+    case WM_GETOBJECT: return told.Answer(hwnd, this, wParam, lParam);
+    case WM_ABACONE_PRESS:
+        if (role == PanelRole::Key && face.OnClick) RunInForm(face.OnClick);
+        return 0;
     default: break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -141,6 +141,25 @@ struct Form::Impl final : KeyWindow {
     std::vector<std::unique_ptr<Button::Impl>> buttons;
 };
 
+// What screen readers are told of a window beyond what the system's proxy knows of it,
+// answered through WM_GETOBJECT (accessibility.cpp). Empty texts: the proxy's.
+struct AccessibleTold {
+    AccessibleTold() = default;
+    AccessibleTold(const AccessibleTold&) = delete;
+    AccessibleTold& operator=(const AccessibleTold&) = delete;
+    ~AccessibleTold();  // a reader may hold the object longer: it is cut loose
+
+    std::wstring name;
+    std::wstring description;
+    struct Object;
+    Object* object = nullptr;  // made on the first request
+    HWND subclassed = nullptr;
+    // For a program-drawn panel (role, value and press action are its own).
+    LRESULT Answer(HWND hwnd, Panel::Impl* panel, WPARAM wParam, LPARAM lParam);
+};
+// A system control (edit box, button) whose name and description the program gives.
+void AnswerObjectRequests(HWND control, AccessibleTold& told);
+
 struct Panel::Impl {
     Impl(Form& form, HWND parent, const char* name, Box box);
     ~Impl();
@@ -174,13 +193,22 @@ struct Panel::Impl {
     bool layoutValid = false;
     CaptionLayout layout;
     PanelRole role = PanelRole::Plain;
+
+    // Accessibility (accessibility.cpp).
+    AccessibleTold told;
+    std::wstring spoken;  // a display's text for screen readers; empty: the caption
 };
+
+// Posted to a key's window when a screen reader presses it: the click runs from the
+// message loop, not inside the reader's call.
+inline constexpr UINT WM_ABACONE_PRESS = WM_APP + 0x41;
 
 struct Edit::Impl {
     Edit face{*this};
     HWND hwnd = nullptr;
     Box designed;
     FontSpec font = WindowFont;
+    AccessibleTold told;
     Rgb background = color::White;
     Rgb textColor = color::Black;
     HBRUSH brush = nullptr;
@@ -195,6 +223,7 @@ struct Button::Impl {
     Button face{*this};
     HWND hwnd = nullptr;
     Box designed;
+    AccessibleTold told;
 };
 
 // An icon from the program's artwork (XPM text); null when it cannot be read.

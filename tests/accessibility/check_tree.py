@@ -2,8 +2,10 @@
 """The running calculator as a screen reader meets it: every key of the main window
 (compact and extended), of the hex pad and of the value dialog is a push button with a
 name and a press action, no two keys of a window share a name, pressing 7 + 5 = through
-the actions leaves 12 in the display's text, and Tab walks the keys row by row.
-Run inside run_session.sh, which appends the program's pid."""
+the actions leaves 12 in the display's text, and Tab walks the
+keys row by row. The value dialog's buttons, the binary window's digits, a message box
+and the About box are readable. Run inside run_session.sh, which appends the program's
+pid."""
 import subprocess
 import sys
 import time
@@ -136,6 +138,17 @@ def key_named(window, name):
     return wait_for(lambda: next((k for k in keys(window) if k.name == name), None), "key " + name)
 
 
+def check_message_box(app, title, words):
+    box = wait_for(lambda: next((w for w in windows(app) if showing(w) and w.name == title), None), title)
+    said = [n.name for n in walk(box) if n.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_TEXT)]
+    check(any(words in s for s in said), f"{title}: message not readable: {said}")
+    buttons = keys(box)
+    check(len(buttons) == 1 and buttons[0].name.strip() != "" and "キー: " in buttons[0].description,
+          f"{title}: buttons {[(b.name, b.description) for b in buttons]}")
+    xkey("Return")
+    wait_for(lambda: not any(showing(w) and w.name == title for w in windows(app)) or None, title + " closed")
+
+
 def main():
     pid = int(sys.argv[-1])
     app = wait_for(lambda: application(pid), "the program on the accessibility bus", 60)
@@ -148,6 +161,14 @@ def main():
         time.sleep(0.2)
     wait_for(lambda: text_of(display) == "12" or None, "12 in the display", 10)
     check(text_of(display) == "12", f"display after 7 + 5 =: {text_of(display)!r}")
+
+    press(key_named(main_window, "2進数表示"))
+    binary, digits = wait_for(lambda: display_of(app, "2進数表示"), "the binary window")
+    check(text_of(digits).replace(" ", "").endswith("1100"), f"binary window: {text_of(digits)!r}")
+    names = sorted(k.name for k in check_keys(binary, "binary window", 2))
+    check(names == ["複写", "閉じる"], f"binary window: {names}")
+    xkey("Escape")
+    wait_for(lambda: display_of(app, "2進数表示") is None or None, "the binary window closed")
 
     # Tab from the display visits every shown key once, row by row, and comes back.
     expected = [k.name for k in sorted(compact, key=position)]
@@ -178,10 +199,20 @@ def main():
     dialog = wait_for(lambda: next((w for w in windows(app) if showing(w) and w is not main_window and
                                     any(editable(n) for n in walk(w))), None),
                       "the value dialog")
-    check_keys(dialog, "value dialog", 2)
+    buttons = check_keys(dialog, "value dialog", 2)
+    check(sorted(b.name for b in buttons) == ["値を入力", "取りやめ"], f"value dialog: {[b.name for b in buttons]}")
+    check(all("キー: " in b.description for b in buttons), "value dialog: a button without its keys")
     edit = next(n for n in walk(dialog) if editable(n))
     check(edit.name.strip() != "", "the value dialog's edit box has no name")
     xkey("Escape")
+
+    # The logarithm of the preset 0 is refused in a message box; F1 shows the About box.
+    press(key_named(main_window, "常用対数"))
+    wait_for(lambda: any(editable(n) for w in windows(app) if showing(w) for n in walk(w)) or None, "the log dialog")
+    xkey("Return")
+    check_message_box(app, "log X Error", "範囲")
+    xkey("F1")
+    check_message_box(app, "About me", "version")
 
     if failures:
         sys.exit(f"{len(failures)} failures")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# speech_log.sh PID: what the Orca screen reader would say during a short calculation,
-# with its speech written to a log instead of a sound device. Run inside run_session.sh:
+# speech_log.sh PID: what the Orca screen reader would say during a short calculation and
+# in the About box, with its speech written to a log instead of a sound device. Run inside
+# run_session.sh:
 #   tests/accessibility/run_session.sh build/shell/abacone tests/accessibility/speech_log.sh
 # Needs Debian's orca package, which the set-up leaves out (a desktop's worth of packages).
 set -euo pipefail
@@ -31,6 +32,8 @@ step Tab
 step Down
 step shift+Tab
 step shift+Tab
+step F1
+step Return
 sleep 2
 kill "$orca"
 grep -a "SPEECH OUTPUT" "$work/orca.log" | sed "s/^.*SPEECH OUTPUT: *//"

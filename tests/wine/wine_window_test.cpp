@@ -5,9 +5,13 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/key_sequences.h"
 #include "tests/support/x_session.h"
@@ -139,6 +143,62 @@ TEST_F(WineCalculatorAt150, IsDrawnLargerAndTakesClicksWhereItsKeysAre) {
     // The "7" key: designed box 0, 28, 20, 12.
     session->Mouse({"mousemove", std::to_string(client->Left + 15), std::to_string(client->Top + 51), "click", "1"});
     EXPECT_EQ(CopiedAfter("7"), "7");
+}
+
+// Role, name, value, default action and description of each control of the program's
+// shown windows, asked from another process as a Windows screen reader asks, after the
+// named keys were pressed through their actions.
+struct Told {
+    long Role = 0;
+    std::string Name, Value, Action, Description;
+};
+std::vector<Told> ReadAsScreenReader(const XSession& session, std::vector<std::string> keys) {
+    keys.insert(keys.begin(), {ABACONE_WINE, ABACONE_READER_EXE});
+    int status = -1;
+    std::istringstream lines(session.Run(keys, &status));
+    EXPECT_EQ(status, 0);
+    std::vector<Told> told;
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
+        f.resize(5);
+        told.push_back({std::atol(f[0].c_str()), f[1], f[2], f[3], f[4]});
+    }
+    return told;
+}
+
+TEST_F(WineCalculator, ScreenReadersPressNamedKeysAndReadTheDisplay) {
+    constexpr long PushButton = 43;  // ROLE_SYSTEM_PUSHBUTTON
+    std::set<std::string> names;
+    std::string display;
+    for (const Told& t : ReadAsScreenReader(*session, {"7", "プラス", "5", "イコール"})) {
+        if (t.Name == "10進数表示") display = t.Value;
+        if (t.Role != PushButton) continue;
+        EXPECT_FALSE(t.Name.empty()) << t.Description;
+        EXPECT_TRUE(names.insert(t.Name).second) << "shared name: " << t.Name;
+        EXPECT_EQ(t.Action, "押す") << t.Name;
+        EXPECT_NE(t.Description.find("キー: "), std::string::npos) << t.Name;
+    }
+    EXPECT_EQ(names.size(), 44u);
+    EXPECT_EQ(display, "12");
+
+    // The value dialog's system buttons and edit box take their names from the program.
+    ReadAsScreenReader(*session, {"XのY乗"});
+    std::vector<Told> dialog;
+    WaitUntil(
+        [&] {
+            dialog.clear();
+            for (const Told& t : ReadAsScreenReader(*session, {}))
+                if (t.Name == "値を入力" || t.Name == "取りやめ" || t.Name.ends_with("X を入力")) dialog.push_back(t);
+            return dialog.size() == 3;
+        },
+        Settle);
+    ASSERT_EQ(dialog.size(), 3u);
+    for (const Told& t : dialog) {
+        if (t.Role != PushButton) continue;
+        EXPECT_NE(t.Description.find("キー: "), std::string::npos) << t.Name;
+    }
 }
 
 TEST_F(WineCalculator, CtrlEndEndsTheProgram) {

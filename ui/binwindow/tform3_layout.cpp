@@ -54,6 +54,7 @@ void TForm3::BuildLayout() {
 
     button1_ = AddButton(*this, nullptr, "Button1", {2, 34, 88, 18}, "閉じる:&X", "");
     button1_->OnClick = [this] { Button1Click(); };
+    DescribeButton(*button1_, "閉じる", "", "Enter, Esc, Ctrl+X, Ctrl+End, Alt+X");
     SetDefaultButton(button1_);
 
     BuildControls<F>(*this, nullptr, kControls);

@@ -13,6 +13,11 @@ std::string IndicatorWords(std::string_view mark) {
         std::string_view Mark, Words;
     } kWords[] = {{"+", "プラス"}, {"-", "マイナス"}, {"x", "かける"}, {"/", "わる"},
                   {"m", "剰余"},   {"=", "イコール"}, {"E", "エラー"}};
+    // A copy to the clipboard marks the indicator with a "C" after the operator.
+    if (mark.size() == 2 && mark[1] == 'C') {
+        const std::string op = IndicatorWords(mark.substr(0, 1));
+        return (op == " " ? "" : op + " ") + "コピー";
+    }
     for (const auto& w : kWords)
         if (w.Mark == mark) return std::string(w.Words);
     return std::string(mark);

@@ -36,12 +36,14 @@ struct ButtonSpec {
     Box Bounds;
     const char* Caption;
     const char* Hint;
+    const char* Spoken;  // what a screen reader calls it: its function, not the caption
+    const char* Keys;
     void (F::*Click)();
 };
 
 constexpr std::array<ButtonSpec, 2> Buttons{{
-    {"Button1", {2, 48, 80, 18}, "&Enter.", "入力", &F::Button1Click},
-    {"Button2", {82, 48, 80, 18}, "&Cancel", "取りやめ", &F::Button2Click},
+    {"Button1", {2, 48, 80, 18}, "&Enter.", "入力", "値を入力", "Enter, Alt+E", &F::Button1Click},
+    {"Button2", {82, 48, 80, 18}, "&Cancel", "取りやめ", "取りやめ", "Esc, Ctrl+End, Alt+C", &F::Button2Click},
 }};
 
 // Hidden entries that only carry the two cancelling shortcuts.
@@ -77,6 +79,7 @@ TIForm::TIForm() : Form(BorderStyle::None, true) {
     for (const ButtonSpec& b : Buttons) {
         Button* button = AddButton(*this, panel1, b.Name, b.Bounds, b.Caption, b.Hint);
         button->OnClick = [this, click = b.Click] { (this->*click)(); };
+        DescribeButton(*button, b.Spoken, b.Hint, b.Keys);
         if (b.Click == &F::Button1Click) SetDefaultButton(button);
     }
 
