@@ -12,6 +12,17 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
   set(ABACONE_BASELINE_EXE ${CMAKE_BINARY_DIR}/windows/bench/abacone-baseline-window.exe)
   set(ABACONE_INK_CHECK_EXE ${CMAKE_BINARY_DIR}/windows/tests/win32/caption_ink_check.exe)
   set(ABACONE_READER_EXE ${CMAKE_BINARY_DIR}/windows/tests/wine/reader/abacone-accessibility-reader.exe)
+  set(windows_targets abacone-calc abacone abacone-baseline-window caption_ink_check
+      abacone-accessibility-reader)
+  # The window layer's shared cases (tests/window) over the Win32 layer, where Debian's
+  # GoogleTest sources are there to build them from (package googletest).
+  set(ABACONE_GTEST_SOURCE /usr/src/googletest)
+  if(EXISTS ${ABACONE_GTEST_SOURCE}/googletest/src/gtest-all.cc)
+    set(ABACONE_WINDOW_TEST_EXE ${CMAKE_BINARY_DIR}/windows/tests/window/window_layer_test.exe)
+    list(APPEND windows_targets window_layer_test)
+  else()
+    set(ABACONE_GTEST_SOURCE "")
+  endif()
   ExternalProject_Add(abacone_calc_windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/windows
@@ -20,10 +31,10 @@ if(ABACONE_WINDOWS_CALC AND ABACONE_MINGW_CXX AND NOT CMAKE_CROSSCOMPILING)
       -DCMAKE_BUILD_TYPE=Release
       -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
       -DABACONE_GUI=OFF -DABACONE_WIN32_GUI=ON -DABACONE_BENCH=ON -DBUILD_TESTING=OFF
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target abacone-calc abacone abacone-baseline-window caption_ink_check
-      abacone-accessibility-reader
+      -DABACONE_GTEST_SOURCE=${ABACONE_GTEST_SOURCE}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target ${windows_targets}
     BUILD_BYPRODUCTS ${ABACONE_CALC_EXE} ${ABACONE_EXE} ${ABACONE_BASELINE_EXE} ${ABACONE_INK_CHECK_EXE}
-      ${ABACONE_READER_EXE}
+                     ${ABACONE_READER_EXE} ${ABACONE_WINDOW_TEST_EXE}
     INSTALL_COMMAND ""
     # The sources are this project's own: let the inner build decide what changed.
     BUILD_ALWAYS ON

@@ -435,9 +435,16 @@ Button* Form::Impl::EnterButton() {
 }
 
 Button* Form::Impl::AccessButton(int vk) {
+    // Shown within the form, whether or not the form itself is on the screen yet: the
+    // button and every panel between it and the form keep their own visibility flag.
+    auto shown = [this](HWND control) {
+        for (HWND w = control; w && w != hwnd; w = GetParent(w))
+            if (!(GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE)) return false;
+        return true;
+    };
     Button* found = nullptr;
     for (const auto& b : buttons)
-        if (b->face.AccessKey() == vk && IsWindowVisible(b->hwnd)) found = &b->face;
+        if (b->face.AccessKey() == vk && shown(b->hwnd)) found = &b->face;
     return found;
 }
 
