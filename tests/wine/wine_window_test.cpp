@@ -1,5 +1,6 @@
-// abacone.exe under Wine, in a private X session with a window manager: typed through
-// the X server, read from the X clipboard, with the key sequences the Linux program plays.
+// abacone.exe under Wine, in a private X session with a window manager and a panel with a
+// notification area: typed through the X server, read from the X clipboard, with the key
+// sequences the Linux program plays and the Linux tests' helpers.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/e2e/e2e_calculator.h"
 #include "tests/support/key_sequences.h"
 #include "tests/support/x_session.h"
 
@@ -18,18 +20,22 @@ namespace {
 using namespace std::chrono_literals;
 // Wine starts its own helper processes with the first window of a session.
 constexpr auto Settle = 20s;
+// Wine's explorer docks the program's notification-area icon as a window of its own.
+constexpr char IconClass[] = "explorer.exe";
 
-class WineCalculator : public testing::Test {
+class WineCalculator : public Calculator {
 protected:
     void SetUp() override {
         setenv("WINEPREFIX", ABACONE_WINE_PREFIX, 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d", 1);
-        session = std::make_unique<XSession>(XSession::Options{.TrayHost = false});
+        session = std::make_unique<XSession>(XSession::Options{});
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
         // "p": the normal priority, so a busy machine does not hold the calculator back.
         program = session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
+        // Docking the icon takes the activation away for a moment: first the icon.
+        ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle)) << "no tray icon";
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
         ASSERT_TRUE(EnsureActive());
         // Ready once a copy comes through: Wine may still be starting its helpers, and
@@ -67,18 +73,88 @@ protected:
         return seen;
     }
 
-    std::unique_ptr<XSession> session;
-    std::unique_ptr<XInspect> x;
+    // Minimised by the calculator's own command, out of the taskbar's sight.
+    void Minimise() {
+        ASSERT_TRUE(EnsureActive());
+        Key("ctrl+q");
+        ASSERT_TRUE(WaitUntil([&] { return x->Iconic(window); }, Settle));
+        EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+    }
+    // Back on screen and, by the program's own view, active: at its working height.
+    bool BackInUse(int height = 76) {
+        return WaitUntil([&] { return !x->Iconic(window) && ClientHeight(window) == height; }, Settle);
+    }
+
     XInspect::Window window = 0;
     pid_t program = -1;
 };
 
-TEST_F(WineCalculator, StartsAsTheCompactStayOnTopWindow) {
+TEST_F(WineCalculator, StartsAtTheBottomRightAsTheCompactStayOnTopWindow) {
     const auto client = x->Client(window);
     ASSERT_TRUE(client);
     EXPECT_EQ(client->Width, 173);
     EXPECT_EQ(client->Height, 76);
     EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR")) << "no taskbar button";
+    // Wine measures the frame by the Windows metrics, not by the window manager's frame:
+    // a pixel or two from where the Linux program is.
+    const auto frame = x->Frame(window);
+    ASSERT_TRUE(frame);
+    EXPECT_NEAR(ScreenW - (frame->Left + frame->Width), 16, 3);
+    EXPECT_NEAR(ScreenH - (frame->Top + frame->Height), 33 + (client->Left - frame->Left), 3);
+
+    Key("ctrl+t");
+    EXPECT_TRUE(WaitUntil([&] { return !x->HasState(window, "_NET_WM_STATE_ABOVE"); }, Settle));
+    Key("ctrl+t");
+    EXPECT_TRUE(WaitUntil([&] { return x->HasState(window, "_NET_WM_STATE_ABOVE"); }, Settle));
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+}
+
+TEST_F(WineCalculator, WorkingHeightWhileActiveDisplayLinesWhileAnotherProgramIs) {
+    const Window other = StartOtherProgram();
+    ASSERT_NE(other, 0u);
+    // The extended keypad's height comes back with each activation until it is switched off.
+    for (const auto& [keys, height] : {std::pair{"", 76}, {"ctrl+e", 186}, {"", 186}, {"ctrl+e", 76}}) {
+        ASSERT_TRUE(EnsureActive());
+        if (*keys) Key(keys);
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(window) == height; }, Settle)) << keys << " " << height;
+        session->Activate(other);
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(window) == 28; }, Settle)) << keys << " " << height;
+    }
+}
+
+TEST_F(WineCalculator, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
+    const auto start = x->Frame(window);
+    ASSERT_TRUE(start);
+    for (bool on : {false, true}) {
+        ASSERT_TRUE(EnsureActive());
+        Key("shift+ctrl+F1");
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const auto f = x->Frame(window), c = x->Client(window);
+                return f && c && f->Left == start->Left && f->Top == start->Top && (c->Top > f->Top) == on;
+            },
+            Settle))
+            << (on ? "caption on" : "caption off");
+    }
+}
+
+TEST_F(WineCalculator, TrayIconBringsBackAMinimisedCalculator) {
+    for (int button : {1, 3}) {
+        ASSERT_NO_FATAL_FAILURE(Minimise());
+        ClickTrayIcon(button, IconClass);
+        EXPECT_TRUE(BackInUse()) << "button " << button;
+    }
+}
+
+TEST_F(WineCalculator, SecondStartBringsTheRunningOneForwardAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(Minimise());
+    int status = -1;
+    session->Run({ABACONE_WINE, ABACONE_EXE, "p"}, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(BackInUse());
+    EXPECT_EQ(x->ClientsOf("abacone.exe").size(), 1u);
+    EXPECT_EQ(x->EmbeddedCount(IconClass), 1u);
 }
 
 TEST_F(WineCalculator, SharedKeySequencesGiveTheirCopies) {
