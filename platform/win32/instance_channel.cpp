@@ -149,9 +149,13 @@ private:
             DWORD ignored = 0;
             ResetEvent(io.hEvent);
             const BOOL started = ConnectNamedPipe(pipe_, &io);
-            // A client that came between the pipe's creation and the call is connected already.
-            const bool connected = (!started && GetLastError() == ERROR_PIPE_CONNECTED) ||
-                                   Finish(pipe_, io, started, INFINITE, stop_, ignored);
+            const DWORD error = started ? ERROR_SUCCESS : GetLastError();
+            // A client that came between the pipe's creation and the call is connected
+            // already; one that left again (no data) needs only its end taken down.
+            const bool connected =
+                error == ERROR_PIPE_CONNECTED || Finish(pipe_, io, started, INFINITE, stop_, ignored);
+            // Any other failure would come again at once: the channel ends rather than spin.
+            if (!connected && error != ERROR_IO_PENDING && error != ERROR_NO_DATA) return;
             if (connected) Converse(io);
             DisconnectNamedPipe(pipe_);
         }

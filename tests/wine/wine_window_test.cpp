@@ -182,6 +182,19 @@ TEST_F(WineCalculator, TrayIconBringsBackAMinimisedCalculator) {
     }
 }
 
+TEST_F(WineCalculator, HiddenStartShowsOnlyTheTrayIconUntilPressed) {
+    session->Run({ABACONE_WINESERVER, "-k"});
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) == 0; }, Settle));
+    session->Spawn({ABACONE_WINE, ABACONE_EXE, "hp"});
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle));
+    EXPECT_EQ(x->FindClient("Abacone"), 0u) << "no window yet";
+    ClickTrayIcon(2, IconClass);
+    window = Main();
+    ASSERT_NE(window, 0u);
+    EXPECT_TRUE(BackInUse());
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+}
+
 TEST_F(WineCalculator, SecondStartBringsTheRunningOneForwardAndEnds) {
     ASSERT_NO_FATAL_FAILURE(Minimise());
     int status = -1;
