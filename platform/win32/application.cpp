@@ -206,6 +206,12 @@ Box DesktopBox() {
             GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+Box WorkArea() {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return {};
+    return Box::FromEdges(r.left, r.top, r.right, r.bottom);
+}
+
 Point CursorPos() {
     POINT p{};
     GetCursorPos(&p);

@@ -153,6 +153,16 @@ TEST_F(WineCalculator, AttachModeSitsOnTheForegroundWindowsCorner) {
         << x->Frame(window)->Left << "," << x->Frame(window)->Top << " other " << corner->Left << "," << corner->Top;
     EXPECT_EQ(x->Active(), other) << "the other window keeps the activation";
     EXPECT_EQ(ClientHeight(window), 28);
+
+    ASSERT_TRUE(EnsureActive());
+    Key("ctrl+alt+a");  // off: back to the bottom right
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto f = x->Frame(window);
+            return f && std::abs(ScreenW - (f->Left + f->Width) - 16) <= FrameSlack &&
+                   std::abs(ScreenH - (f->Top + f->Height) - 32) <= FrameSlack;
+        },
+        Settle));
 }
 
 TEST_F(WineCalculator, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
