@@ -65,9 +65,15 @@ protected:
     }
     void TearDown() override {
         // Ends every program of the prefix, so the next session starts Wine's anew.
-        if (session && session->Ready()) session->Run({ABACONE_WINESERVER, "-k"});
+        if (session && session->Ready()) EndWine();
     }
 
+    // Ends every program of the prefix and waits for the server to go: a start meanwhile
+    // would meet the server on its way out.
+    void EndWine() {
+        session->Run({ABACONE_WINESERVER, "-k"});
+        session->Run({ABACONE_WINESERVER, "-w"});
+    }
     void Type(const std::string& text) { session->Type(text); }
     void Key(const std::string& keys) { session->Key(keys); }
     std::string Clipboard() { return session->Clipboard(); }
@@ -86,8 +92,11 @@ protected:
         EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
     }
     // Back on screen and, by the program's own view, active: at its working height.
-    bool BackInUse(int height = 76) {
-        return WaitUntil([&] { return !x->Iconic(window) && ClientHeight(window) == height; }, Settle);
+    testing::AssertionResult BackInUse(int height = 76) {
+        if (WaitUntil([&] { return !x->Iconic(window) && ClientHeight(window) == height; }, Settle))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "iconic " << x->Iconic(window) << ", height " << ClientHeight(window)
+                                           << ", X active " << x->Active() << " (calculator " << window << ")";
     }
 
     XInspect::Window window = 0;
@@ -194,7 +203,7 @@ TEST_F(WineCalculator, TrayIconBringsBackAMinimisedCalculator) {
 }
 
 TEST_F(WineCalculator, HiddenStartShowsOnlyTheTrayIconUntilPressed) {
-    session->Run({ABACONE_WINESERVER, "-k"});
+    EndWine();
     ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) == 0; }, Settle));
     session->Spawn({ABACONE_WINE, ABACONE_EXE, "hp"});
     ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle));
