@@ -44,9 +44,11 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
         ASSERT_TRUE(EnsureActive());
         // Ready once a copy comes through: Wine may still be starting its helpers, and
-        // keys typed before the window takes them are lost.
+        // keys typed before the window takes them are lost, as are those typed while the
+        // docking icon holds the activation.
         ASSERT_TRUE(WaitUntil(
             [&] {
+                EnsureActive();
                 Key("ctrl+c");
                 return Clipboard() == "0";
             },
@@ -194,6 +196,7 @@ TEST_F(WineCalculator, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
 TEST_F(WineCalculator, TrayIconBringsBackAMinimisedCalculator) {
     for (int button : {1, 3}) {
         ASSERT_NO_FATAL_FAILURE(Minimise());
+        EXPECT_EQ(x->EmbeddedCount(IconClass), 1u);
         ClickTrayIcon(button, IconClass);
         EXPECT_TRUE(BackInUse()) << "button " << button;
     }
