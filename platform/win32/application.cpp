@@ -208,6 +208,12 @@ Box DesktopBox() {
                       SystemDpi());
 }
 
+Box WorkArea() {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return {};
+    return Box::FromEdges(r.left, r.top, r.right, r.bottom);
+}
+
 Point CursorPos() {
     POINT p{};
     GetCursorPos(&p);

@@ -85,8 +85,10 @@ protected:
         WaitUntil([&] { return (w = x->FindClient("xmessage")) != 0; }, Settle);
         return w;
     }
-    void ClickTrayIcon(int button) {
-        const Window icon = x->Embedded("abacone");
+    // `iconClass`: the class of the icon's window, the program's own unless another
+    // process docks it for the program (Wine's explorer does).
+    void ClickTrayIcon(int button, const std::string& iconClass = "abacone") {
+        const Window icon = x->Embedded(iconClass);
         ASSERT_NE(icon, 0u);
         const auto r = x->Client(icon);
         ASSERT_TRUE(r);
