@@ -142,8 +142,7 @@ LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (focus && IsChild(hwnd, focus)) lastFocus = focus;
             if (watcher) watcher(WindowEvent::Deactivated);
         } else {
-            if (watcher) watcher(WindowEvent::Activated);
-            face.Activated();
+            TellActivated();
         }
         break;
     case WM_SETFOCUS:
@@ -295,6 +294,11 @@ void Form::Activate() {
 TopWindow* Form::Handle() const { return TopOf(impl_->hwnd); }
 
 void Form::SetWatcher(std::function<void(WindowEvent)> watcher) { impl_->watcher = std::move(watcher); }
+
+void Form::Impl::TellActivated() {
+    if (watcher) watcher(WindowEvent::Activated);
+    face.Activated();
+}
 
 void Form::Impl::EnableOthers() {
     for (HWND h : std::exchange(disabledByModal, {}))
