@@ -286,6 +286,9 @@ void Form::ShowNormal() { ShowWindow(impl_->hwnd, IsIconic(impl_->hwnd) ? SW_RES
 bool Form::Active() const { return GetActiveWindow() == impl_->hwnd; }
 
 void Form::Activate() {
+    // A hidden window cannot keep the activation: it would hand it straight back to the
+    // window that asked, which may ask again as it becomes active.
+    if (!IsWindowVisible(impl_->hwnd)) return;
     BringWindowToTop(impl_->hwnd);
     SetForegroundWindow(impl_->hwnd);
     SetActiveWindow(impl_->hwnd);
