@@ -255,6 +255,16 @@ TEST_F(WineCalculator, PastedJapaneseTextIsCalculated) {
     EXPECT_EQ(CopiedAfter("84"), "84");
 }
 
+TEST_F(WineCalculator, HexadecimalCopyReachesTheXClipboardAndPastesBack) {
+    Type("255=");
+    Key("ctrl+h");
+    std::string seen;
+    EXPECT_TRUE(WaitUntil([&] { return (seen = Clipboard()) == "0xFF"; }, 5s)) << seen;
+    Key("Escape");
+    Key("ctrl+v");
+    EXPECT_EQ(CopiedAfter("255"), "255");
+}
+
 TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {
     const auto client = x->Client(window);
     ASSERT_TRUE(client);
