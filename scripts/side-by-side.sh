@@ -11,8 +11,12 @@ out=${2:-$build/side-by-side}
 mkdir -p "$out"
 # shellcheck source=scripts/x-session.sh
 source "$root/scripts/x-session.sh"
-export WINEPREFIX=$build/tests/wine/wine-prefix WINEDEBUG=-all
+# A prefix of its own, made as the Wine tests make theirs (the Japanese fonts standing in
+# for the Windows ones), so that a test run meanwhile is not disturbed.
+export WINEPREFIX=$out/wine-prefix WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+sh "$root/tests/wine/wine_gui_prefix.sh" up "$wineserver" || { echo "no Wine prefix" >&2; exit 1; }
 states=(compact extended menu dialog hexpad binary)
 crop=300x280+716+476
 
@@ -40,7 +44,7 @@ shoot() {
     sleep 1.5
     import -window root -crop "$crop" +repage "$out/$system-$state.png"
     kill "$pid" 2>/dev/null
-    [ "$system" = windows ] && wineserver -k 2>/dev/null
+    [ "$system" = windows ] && "$wineserver" -k 2>/dev/null
     wait "$pid" 2>/dev/null
     x_session_stop
   done

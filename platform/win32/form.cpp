@@ -144,6 +144,11 @@ LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (watcher) watcher(WindowEvent::Deactivated);
         } else {
             TellActivated();
+            // A control that has the focus keeps it (a show handler may have put it there
+            // before the system activated the window); the default would take it to the
+            // window itself.
+            const HWND focus = GetFocus();
+            if (focus && IsChild(hwnd, focus)) return 0;
         }
         break;
     case WM_SETFOCUS:
@@ -302,6 +307,8 @@ void Form::Show() { ShowWindow(impl_->hwnd, SW_SHOW); }
 void Form::Hide() {
     impl_->EnableOthers();
     ShowWindow(impl_->hwnd, SW_HIDE);
+    // Shown again, the window starts with the focus its show gives, not the old one.
+    impl_->lastFocus = nullptr;
 }
 bool Form::Visible() const { return IsWindowVisible(impl_->hwnd); }
 bool Form::Minimized() const { return IsIconic(impl_->hwnd); }
@@ -372,6 +379,8 @@ void Form::Close() {
     impl_->inModalRun = false;
     impl_->EnableOthers();
     ShowWindow(impl_->hwnd, SW_HIDE);
+    // Shown again, the window starts with the focus its show gives, not the old one.
+    impl_->lastFocus = nullptr;
     if (MainForm() == this) PostQuitMessage(0);
 }
 
@@ -456,7 +465,9 @@ Button* Form::Impl::AccessButton(int vk) {
 }
 
 void Form::Impl::Press(Button& button) {
-    if (IsWindowEnabled(button.Native().hwnd)) SendMessageW(button.Native().hwnd, BM_CLICK, 0, 0);
+    // The click's handler, without BM_CLICK's move of the keyboard focus onto the button:
+    // a dialog shown again would take the focus back to it instead of to its edit box.
+    if (IsWindowEnabled(button.Native().hwnd) && button.OnClick) face.Run(button.OnClick);
 }
 
 void Form::Run(const std::function<void()>& handler) {
