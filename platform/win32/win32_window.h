@@ -139,6 +139,15 @@ struct Form::Impl final : KeyWindow {
     std::vector<std::unique_ptr<Panel::Impl>> panels;
     std::vector<std::unique_ptr<Edit::Impl>> edits;
     std::vector<std::unique_ptr<Button::Impl>> buttons;
+
+    // The keyboard walk (focus.cpp). The display holds the focus while keys are clicked.
+    Panel::Impl* focusHome = nullptr;
+    bool focusByKeyboard = false;  // while Tab moves the focus
+    // Tab's focus move over the display and the shown keys, row by row, then the system
+    // controls; false when the window has no keys to walk.
+    bool MoveFocus(bool back);
+    // A key the window no longer shows gives the focus back to the display.
+    void KeepFocusShown();
 };
 
 // What screen readers are told of a window beyond what the system's proxy knows of it,
@@ -197,6 +206,11 @@ struct Panel::Impl {
     // Accessibility (accessibility.cpp).
     AccessibleTold told;
     std::wstring spoken;  // a display's text for screen readers; empty: the caption
+
+    // The keyboard focus (focus.cpp): the mark is drawn only while Tab put it here.
+    bool focusMark = false;
+    bool HandleFocus(UINT message, WPARAM wParam, LRESULT& result);
+    void PaintFocusMark(HDC dc);
 };
 
 // Posted to a key's window when a screen reader presses it: the click runs from the
