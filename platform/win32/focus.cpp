@@ -85,14 +85,28 @@ void Form::Impl::KeepFocusShown() {
         if (p->hwnd == focus && p->role == PanelRole::Key && !IsWalkedKey(hwnd, *p)) SetFocus(focusHome->hwnd);
 }
 
+bool Form::Impl::PassFocusOn(bool now) {
+    HWND target = focusHome ? focusHome->hwnd : nullptr;
+    if (lastFocus && IsWindow(lastFocus) && IsChild(hwnd, lastFocus)) target = lastFocus;
+    if (!target) return false;
+    // The system may report the window's own focus after this message: a screen reader
+    // would then take the window, not the display, for the focused object.
+    const bool panel = std::any_of(panels.begin(), panels.end(), [&](const auto& p) { return p->hwnd == target; });
+    if (panel && !now)
+        PostMessageW(hwnd, WM_ABACONE_PASS_FOCUS, 0, 0);
+    else
+        SetFocus(target);
+    return true;
+}
+
 bool Panel::Impl::HandleFocus(UINT message, WPARAM wParam, LRESULT& result) {
     result = 0;
     switch (message) {
     case WM_SETFOCUS:
         focusMark = form.Native().focusByKeyboard;
         if (focusMark) InvalidateRect(hwnd, nullptr, FALSE);
-        // Screen readers say the key the focus reached.
-        if (role != PanelRole::Plain) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd, OBJID_CLIENT, CHILDID_SELF);
+        // The system tells screen readers (EVENT_OBJECT_FOCUS) which key the focus reached;
+        // one more event from here would make them say it twice.
         return true;
     case WM_KILLFOCUS:
         if (std::exchange(focusMark, false)) InvalidateRect(hwnd, nullptr, FALSE);

@@ -150,15 +150,11 @@ LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SETFOCUS:
-        if (lastFocus && IsWindow(lastFocus) && IsChild(hwnd, lastFocus)) {
-            SetFocus(lastFocus);
-            return 0;
-        }
-        if (focusHome) {
-            SetFocus(focusHome->hwnd);
-            return 0;
-        }
+        if (PassFocusOn(false)) return 0;
         break;
+    case WM_ABACONE_PASS_FOCUS:
+        if (GetFocus() == hwnd) PassFocusOn(true);
+        return 0;
     case WM_SIZE:
         KeepFocusShown();
         if (watcher) watcher(WindowEvent::StateChanged);

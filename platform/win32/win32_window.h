@@ -148,6 +148,10 @@ struct Form::Impl final : KeyWindow {
     bool MoveFocus(bool back);
     // A key the window no longer shows gives the focus back to the display.
     void KeepFocusShown();
+    // Hands the window's focus on to the control that last had it, else the display;
+    // false when there is neither. A program-drawn panel gets it after the system has
+    // told screen readers that the window has the focus, unless `now`.
+    bool PassFocusOn(bool now);
 };
 
 // What screen readers are told of a window beyond what the system's proxy knows of it,
@@ -216,6 +220,8 @@ struct Panel::Impl {
 // Posted to a key's window when a screen reader presses it: the click runs from the
 // message loop, not inside the reader's call.
 inline constexpr UINT WM_ABACONE_PRESS = WM_APP + 0x41;
+// Posted to a form that got the focus: its panel takes it over (Form::Impl::PassFocusOn).
+inline constexpr UINT WM_ABACONE_PASS_FOCUS = WM_APP + 0x48;
 
 struct Edit::Impl {
     Edit face{*this};
