@@ -1,5 +1,5 @@
 # In a Windows build (cmake/mingw-w64.cmake): cpack -G "ZIP;NSIS" makes a ZIP of the two
-# programs and the README, and a per-user installer (data/windows/NSIS.template.in).
+# programs, the README and the licence, and a per-user installer (data/windows/NSIS.template.in).
 if(WIN32)
   set(CPACK_PACKAGE_NAME Abacone)
   set(CPACK_PACKAGE_VENDOR Abacone)

@@ -66,6 +66,8 @@ int ScreenWidth();
 int ScreenHeight();
 // The box all screens cover together.
 Box DesktopBox();
+// The part of the primary screen that its taskbar and panels leave to windows.
+Box WorkArea();
 Point CursorPos();
 
 // Number of command-line parameters after the program path, and one of them

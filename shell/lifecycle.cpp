@@ -79,7 +79,9 @@ void PlaceAtStartup(Form& main) {
     const int frameWidth = main.FrameInsets().Left;
     const int laidOutHeight = main.Height() + (ExtendedClientHeight - main.ClientHeight());
     const Point at = StartupPlace(main.Width(), laidOutHeight, frameWidth, {ScreenWidth(), ScreenHeight()});
-    main.SetPosition(at.X, at.Y);
+    const int compactHeight = main.Height() + (CompactClientHeight - main.ClientHeight());
+    const Point kept = KeepInWorkArea(at, main.Width(), compactHeight, WorkArea());
+    main.SetPosition(kept.X, kept.Y);
 }
 
 bool TrayUsable() { return host && host->Tray.Registered(); }

@@ -121,6 +121,13 @@ int ScreenHeight() {
     return screen ? screen->geometry().height() : 0;
 }
 
+Box WorkArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 int ParamCount() { return int(QCoreApplication::arguments().size()) - 1; }
 
 std::string ParamStr(int index) {

@@ -91,7 +91,11 @@ public:
         MessageBoxW(owner, Widen(body).c_str(), Widen(title).c_str(),
                     MB_OK | MB_TOPMOST | (icon == MessageIcon::Exclamation ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
         --MessageBoxDepth();
-        if (owner && IsWindow(owner)) SetForegroundWindow(owner);
+        if (!owner || !IsWindow(owner)) return;
+        SetForegroundWindow(owner);
+        // The owner was activated as the box closed, while the box still counted as open:
+        // it hears of it again now that it is not.
+        if (Form::Impl* form = FormImplOf(owner); form && GetActiveWindow() == owner) form->TellActivated();
     }
 };
 
@@ -206,6 +210,12 @@ Box DesktopBox() {
     return ToDesigned(Box{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)},
                       SystemDpi());
+}
+
+Box WorkArea() {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return {};
+    return Box::FromEdges(r.left, r.top, r.right, r.bottom);
 }
 
 Point CursorPos() {

@@ -145,8 +145,7 @@ LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (focus && IsChild(hwnd, focus)) lastFocus = focus;
             if (watcher) watcher(WindowEvent::Deactivated);
         } else {
-            if (watcher) watcher(WindowEvent::Activated);
-            face.Activated();
+            TellActivated();
         }
         break;
     case WM_SETFOCUS:
@@ -314,6 +313,9 @@ void Form::ShowNormal() { ShowWindow(impl_->hwnd, IsIconic(impl_->hwnd) ? SW_RES
 bool Form::Active() const { return GetActiveWindow() == impl_->hwnd; }
 
 void Form::Activate() {
+    // A hidden window cannot keep the activation: it would hand it straight back to the
+    // window that asked, which may ask again as it becomes active.
+    if (!IsWindowVisible(impl_->hwnd)) return;
     BringWindowToTop(impl_->hwnd);
     SetForegroundWindow(impl_->hwnd);
     SetActiveWindow(impl_->hwnd);
@@ -322,6 +324,11 @@ void Form::Activate() {
 TopWindow* Form::Handle() const { return TopOf(impl_->hwnd); }
 
 void Form::SetWatcher(std::function<void(WindowEvent)> watcher) { impl_->watcher = std::move(watcher); }
+
+void Form::Impl::TellActivated() {
+    if (watcher) watcher(WindowEvent::Activated);
+    face.Activated();
+}
 
 void Form::Impl::EnableOthers() {
     for (HWND h : std::exchange(disabledByModal, {}))

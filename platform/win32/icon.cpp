@@ -63,6 +63,8 @@ HICON IconFromXpm(Xpm xpm) {
     return icon;
 }
 
+HICON ApplicationSmallIcon() { return smallIcon; }
+
 void ApplyApplicationIcon(HWND window) {
     if (bigIcon) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
     if (smallIcon) SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));

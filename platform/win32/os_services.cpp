@@ -34,8 +34,20 @@ public:
         win32::StartMove(Own(top));
         return true;
     }
-    // The notification-area icon is not shown on Windows yet, so nothing waits for it.
-    void WatchTrayHost(std::function<void()>) override {}
+    // Windows tells only of a new taskbar; one that goes away leaves its icons to the next.
+    void WatchTrayHost(std::function<void()> changed) override {
+        trayWatch_.reset();
+        if (!changed) return;
+        trayWatch_ = std::make_unique<HiddenWindow>(
+            [changed = std::move(changed)](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+                if (message != win32::TaskbarCreatedMessage()) return std::nullopt;
+                changed();
+                return 0;
+            });
+    }
+
+private:
+    std::unique_ptr<HiddenWindow> trayWatch_;
 };
 
 OsServices* installed = nullptr;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -246,8 +247,26 @@ struct Button::Impl {
     AccessibleTold told;
 };
 
+// A hidden top-level window of the layer whose messages go to a function: the icon in the
+// notification area, the taskbar's restart, the knocks of later starts. Top-level, not
+// message-only, because only top-level windows hear broadcasts such as TaskbarCreated.
+struct HiddenWindow {
+    // Gives a message's result, or nothing for the default processing.
+    using Handler = std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)>;
+    explicit HiddenWindow(Handler handler);
+    ~HiddenWindow();
+    HiddenWindow(const HiddenWindow&) = delete;
+    HiddenWindow& operator=(const HiddenWindow&) = delete;
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd = nullptr;
+    Handler handler;
+};
+
 // An icon from the program's artwork (XPM text); null when it cannot be read.
 HICON IconFromXpm(Xpm xpm);
+// The application's small icon, once SetApplicationIcon has made it; else null.
+HICON ApplicationSmallIcon();
 // Gives a window the application's icon, once SetApplicationIcon has made it.
 void ApplyApplicationIcon(HWND window);
 

@@ -49,13 +49,19 @@ class WindowUse : public Calculator {
 protected:
     void Start() {
         Launch();
-        ASSERT_TRUE(WaitUntil([&] { return (w = x->FindClient("Abacone")) && x->Active() == w; }, Settle));
+        ASSERT_TRUE(WaitUntil([&] { return (w = x->FindClient("Abacone")) != 0; }, Settle));
+        if (UnderWine) {
+            ASSERT_TRUE(ActivatedByWindowManager(w));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle));
         // Until the frame is known the start-up place is a frame border off.
-        ASSERT_TRUE(WaitUntil([&] { return AtStartPlace(w); }, Settle));
+        if (!UnderWine) {
+            ASSERT_TRUE(WaitUntil([&] { return AtStartPlace(w); }, Settle));
+        }
     }
     Window OtherActive() {
         const Window active = x->Active();
-        for (Window c : x->ClientsOf("abacone"))
+        for (Window c : x->ClientsOf(ProgramClass))
             if (c == active && c != w) return c;
         return 0;
     }
@@ -82,7 +88,7 @@ protected:
     }
     // The calculator is active at `height` and a number typed now is what it shows.
     void ExpectUsable(int height, const std::string& what) {
-        EXPECT_TRUE(WaitUntil([&] { return x->Active() == w; }, Settle)) << what << ": not active";
+        EXPECT_TRUE(BackInFront(w)) << what << ": not active";
         EXPECT_TRUE(WaitUntil([&] { return ClientHeight(w) == height; }, Settle))
             << what << ": client height " << ClientHeight(w) << ", not " << height;
         const std::string digits = std::to_string(100 + ++typed);
@@ -172,13 +178,16 @@ TEST_F(WindowUse, AfterAnySequenceOfModalWindowsTheKeyboardComesBack) {
     for (const auto& c : cases) {
         session->Key("Escape");
         for (const std::string& step : c.keys) {
+            const Window answered = OtherActive();
             session->Key(step, 60);
-            // Each step but the last leaves one of the program's windows to answer.
+            // Each step but the last leaves one of the program's windows to answer: the
+            // one just answered goes first (a dialog may come back as the same window).
             if (&step != &c.keys.back()) {
+                if (answered) WaitUntil([&] { return OtherActive() != answered; }, 3s);
                 EXPECT_TRUE(WaitUntil([&] { return OtherActive() != 0; }, Settle)) << c.what << " at " << step;
             }
         }
-        EXPECT_TRUE(WaitUntil([&] { return x->Active() == w && ClientHeight(w) == 76; }, Settle))
+        EXPECT_TRUE(BackInFront(w) && WaitUntil([&] { return ClientHeight(w) == 76; }, Settle))
             << c.what << ": active " << (x->Active() == w) << ", height " << ClientHeight(w);
         session->Key("ctrl+c");
         EXPECT_TRUE(WaitUntil([&] { return session->Clipboard() == c.copied; }, Settle))

@@ -75,6 +75,21 @@ TEST(Placement, StartupLeavesTheCompactWindowAboveTheBottom) {
     }
 }
 
+TEST(Placement, StartupPlaceKeepsClearOfATallTaskbar) {
+    struct Case {
+        Box workArea;
+        Point at;
+        // clang-format off
+    } cases[] = {
+        {{0, 0, 1024, 736}, {829, 640}},   // a 32-pixel panel: the margin clears it
+        {{0, 0, 1024, 720}, {829, 624}},   // a 48-pixel taskbar: up onto its edge
+        {{0, 0, 1000, 768}, {821, 640}},   // a taskbar on the right
+        {{}, {829, 640}},                  // none known
+    };
+    // clang-format on
+    for (const auto& c : cases) EXPECT_EQ(KeepInWorkArea({829, 640}, 179, 96, c.workArea), c.at);
+}
+
 TEST(Placement, ExtendedRowsPullTheWindowUpNearTheBottom) {
     struct Case {
         int top, height, screenHeight, expected;

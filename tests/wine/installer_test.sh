@@ -1,9 +1,9 @@
 #!/bin/sh
 # installer_test.sh WINESERVER INSTALLER ZIP   (WINEPREFIX set, the Wine tests' prefix)
-# The installer installs silently for the current user: the two programs, the README and
+# The installer installs silently for the current user: the two programs, the README, the licence and
 # the uninstaller in %LOCALAPPDATA%\Programs\Abacone, a Start-menu entry and the uninstall
 # key under HKCU; the silent uninstall then leaves no file and no registry key behind.
-# The ZIP holds the two programs and the README in one folder.
+# The ZIP holds the two programs, the README and the licence in one folder.
 set -u
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 unset DISPLAY WAYLAND_DISPLAY
@@ -26,13 +26,13 @@ state() {
 }
 
 listing=$(python3 -m zipfile -l "$zip" | awk 'NR > 1 { print $1 }' | sed 's|^[^/]*/||' | sort | tr '\n' ' ')
-[ "$listing" = "README.txt abacone-calc.exe abacone.exe " ] || fail "the ZIP holds: $listing"
+[ "$listing" = "LICENSE.txt README.txt abacone-calc.exe abacone.exe " ] || fail "the ZIP holds: $listing"
 
 "$server" -k 2>/dev/null
 before=$(state)
 wine "$(windows_path "$installer")" /S </dev/null >/dev/null 2>&1 || fail "the installer ended with $?"
 "$server" -w
-for file in abacone.exe abacone-calc.exe README.txt uninstall.exe; do
+for file in abacone.exe abacone-calc.exe README.txt LICENSE.txt uninstall.exe; do
   [ -f "$folder/$file" ] || fail "not installed: $file"
 done
 [ -f "$shortcut" ] || fail "no Start-menu entry"

@@ -1,5 +1,6 @@
-// abacone.exe under Wine, in a private X session with a window manager: typed through
-// the X server, read from the X clipboard, with the key sequences the Linux program plays.
+// abacone.exe under Wine, in a private X session with a window manager and a panel with a
+// notification area: typed through the X server, read from the X clipboard, with the key
+// sequences the Linux program plays and the Linux tests' helpers.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/e2e_calculator.h"
 #include "tests/support/key_sequences.h"
 #include "tests/support/x_session.h"
 
@@ -22,25 +24,34 @@ namespace {
 using namespace std::chrono_literals;
 // Wine starts its own helper processes with the first window of a session.
 constexpr auto Settle = 20s;
+// Wine's explorer docks the program's notification-area icon as a window of its own.
+constexpr char IconClass[] = "explorer.exe";
+// How far Wine's idea of a window's frame (the Windows metrics) and the window manager's
+// frame may be apart at an edge.
+constexpr int FrameSlack = 4;
 
-class WineCalculator : public testing::Test {
+class WineCalculator : public Calculator {
 protected:
     void SetUp() override {
         setenv("WINEPREFIX", ABACONE_WINE_PREFIX, 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d", 1);
-        session = std::make_unique<XSession>(XSession::Options{.TrayHost = false});
+        session = std::make_unique<XSession>(XSession::Options{});
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
         BeforeStart();
         // "p": the normal priority, so a busy machine does not hold the calculator back.
         program = session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
+        // Docking the icon takes the activation away for a moment: first the icon.
+        ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle)) << "no tray icon";
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
         ASSERT_TRUE(EnsureActive());
         // Ready once a copy comes through: Wine may still be starting its helpers, and
-        // keys typed before the window takes them are lost.
+        // keys typed before the window takes them are lost, as are those typed while the
+        // docking icon holds the activation.
         ASSERT_TRUE(WaitUntil(
             [&] {
+                EnsureActive();
                 Key("ctrl+c");
                 return Clipboard() == "0";
             },
@@ -60,9 +71,15 @@ protected:
     }
     void TearDown() override {
         // Ends every program of the prefix, so the next session starts Wine's anew.
-        if (session && session->Ready()) session->Run({ABACONE_WINESERVER, "-k"});
+        if (session && session->Ready()) EndWine();
     }
 
+    // Ends every program of the prefix and waits for the server to go: a start meanwhile
+    // would meet the server on its way out.
+    void EndWine() {
+        session->Run({ABACONE_WINESERVER, "-k"});
+        session->Run({ABACONE_WINESERVER, "-w"});
+    }
     void Type(const std::string& text) { session->Type(text); }
     void Key(const std::string& keys) { session->Key(keys); }
     std::string Clipboard() { return session->Clipboard(); }
@@ -73,18 +90,148 @@ protected:
         return seen;
     }
 
-    std::unique_ptr<XSession> session;
-    std::unique_ptr<XInspect> x;
+    // Minimised by the calculator's own command, out of the taskbar's sight.
+    void Minimise() {
+        ASSERT_TRUE(EnsureActive());
+        Key("ctrl+q");
+        ASSERT_TRUE(WaitUntil([&] { return x->Iconic(window); }, Settle));
+        EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+    }
+    // Back on screen and, by the program's own view, active: at its working height.
+    testing::AssertionResult BackInUse(int height = 76) {
+        if (WaitUntil([&] { return !x->Iconic(window) && ClientHeight(window) == height; }, Settle))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "iconic " << x->Iconic(window) << ", height " << ClientHeight(window)
+                                           << ", X active " << x->Active() << " (calculator " << window << ")";
+    }
+
     XInspect::Window window = 0;
     pid_t program = -1;
 };
 
-TEST_F(WineCalculator, StartsAsTheCompactStayOnTopWindow) {
+TEST_F(WineCalculator, StartsAtTheBottomRightAsTheCompactStayOnTopWindow) {
     const auto client = x->Client(window);
     ASSERT_TRUE(client);
     EXPECT_EQ(client->Width, 173);
     EXPECT_EQ(client->Height, 76);
     EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR")) << "no taskbar button";
+    // Wine places the window by the Windows frame metrics, not by the window manager's
+    // thinner frame: the edges are a few pixels from where the Linux program's are.
+    const auto frame = x->Frame(window);
+    ASSERT_TRUE(frame);
+    EXPECT_NEAR(ScreenW - (frame->Left + frame->Width), 16, FrameSlack);
+    EXPECT_NEAR(ScreenH - (frame->Top + frame->Height), 33 + (client->Left - frame->Left), FrameSlack);
+
+    Key("ctrl+t");
+    EXPECT_TRUE(WaitUntil([&] { return !x->HasState(window, "_NET_WM_STATE_ABOVE"); }, Settle));
+    Key("ctrl+t");
+    EXPECT_TRUE(WaitUntil([&] { return x->HasState(window, "_NET_WM_STATE_ABOVE"); }, Settle));
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+}
+
+TEST_F(WineCalculator, WorkingHeightWhileActiveDisplayLinesWhileAnotherProgramIs) {
+    const Window other = StartOtherProgram();
+    ASSERT_NE(other, 0u);
+    // The extended keypad's height comes back with each activation until it is switched off.
+    for (const auto& [keys, height] : {std::pair{"", 76}, {"ctrl+e", 186}, {"", 186}, {"ctrl+e", 76}}) {
+        ASSERT_TRUE(EnsureActive());
+        if (*keys) Key(keys);
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(window) == height; }, Settle)) << keys << " " << height;
+        session->Activate(other);
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeight(window) == 28; }, Settle)) << keys << " " << height;
+    }
+}
+
+TEST_F(WineCalculator, AttachModeSitsOnTheForegroundWindowsCorner) {
+    // Another Windows program: Wine calls an X window of another kind the desktop.
+    session->Spawn({ABACONE_WINE, "notepad"});
+    Window other = 0;
+    // Once it has taken the activation, so that it takes no keys meant for the calculator.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const auto all = x->ClientsOf("notepad.exe");
+            other = all.empty() ? 0 : all[0];
+            return other && x->Active() == other;
+        },
+        Settle));
+    ASSERT_TRUE(EnsureActive());
+    Key("ctrl+alt+a");
+    session->Activate(other);
+    const auto corner = x->Frame(other);
+    ASSERT_TRUE(corner);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto f = x->Frame(window);
+            return f && std::abs(f->Left - corner->Left) <= FrameSlack && std::abs(f->Top - corner->Top) <= FrameSlack;
+        },
+        AttachLimit));
+    EXPECT_EQ(x->Active(), other) << "the other window keeps the activation";
+    EXPECT_EQ(ClientHeight(window), 28);
+
+    ASSERT_TRUE(EnsureActive());
+    Key("ctrl+alt+a");  // off: back to the bottom right
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto f = x->Frame(window);
+            return f && std::abs(ScreenW - (f->Left + f->Width) - 16) <= FrameSlack &&
+                   std::abs(ScreenH - (f->Top + f->Height) - 32) <= FrameSlack;
+        },
+        Settle));
+}
+
+TEST_F(WineCalculator, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
+    const auto start = x->Frame(window);
+    ASSERT_TRUE(start);
+    for (bool on : {false, true}) {
+        ASSERT_TRUE(EnsureActive());
+        Key("shift+ctrl+F1");
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const auto f = x->Frame(window), c = x->Client(window);
+                return f && c && std::abs(f->Left - start->Left) <= FrameSlack &&
+                       std::abs(f->Top - start->Top) <= FrameSlack && (c->Top > f->Top) == on;
+            },
+            Settle))
+            << (on ? "caption on" : "caption off");
+    }
+}
+
+TEST_F(WineCalculator, TrayIconBringsBackAMinimisedCalculator) {
+    for (int button : {1, 3}) {
+        ASSERT_NO_FATAL_FAILURE(Minimise());
+        EXPECT_EQ(x->EmbeddedCount(IconClass), 1u);
+        ClickTrayIcon(button, IconClass);
+        EXPECT_TRUE(BackInUse()) << "button " << button;
+    }
+}
+
+TEST_F(WineCalculator, HiddenStartShowsOnlyTheTrayIconUntilPressed) {
+    EndWine();
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) == 0; }, Settle));
+    session->Spawn({ABACONE_WINE, ABACONE_EXE, "hp"});
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle));
+    EXPECT_EQ(x->FindClient("Abacone"), 0u) << "no window yet";
+    ClickTrayIcon(2, IconClass);
+    window = Main();
+    ASSERT_NE(window, 0u);
+    EXPECT_TRUE(BackInUse());
+    EXPECT_TRUE(x->HasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+}
+
+TEST_F(WineCalculator, LaterStartsBringTheRunningOneForwardAndEnd) {
+    ASSERT_NO_FATAL_FAILURE(Minimise());
+    // Three at once: they take turns at the one pipe.
+    std::vector<pid_t> starts;
+    for (int i = 0; i < 3; ++i) starts.push_back(session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"}));
+    for (const pid_t start : starts) {
+        int status = -1;
+        EXPECT_TRUE(WaitUntil([&] { return waitpid(start, &status, WNOHANG) == start; }, Settle));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_TRUE(BackInUse());
+    EXPECT_EQ(x->ClientsOf("abacone.exe").size(), 1u);
+    EXPECT_EQ(x->EmbeddedCount(IconClass), 1u);
 }
 
 TEST_F(WineCalculator, SharedKeySequencesGiveTheirCopies) {
@@ -106,6 +253,16 @@ TEST_F(WineCalculator, PastedJapaneseTextIsCalculated) {
     ASSERT_TRUE(WaitUntil([&] { return Clipboard() == text; }, Settle)) << Clipboard();
     Key("ctrl+v");
     EXPECT_EQ(CopiedAfter("84"), "84");
+}
+
+TEST_F(WineCalculator, HexadecimalCopyReachesTheXClipboardAndPastesBack) {
+    Type("255=");
+    Key("ctrl+h");
+    std::string seen;
+    EXPECT_TRUE(WaitUntil([&] { return (seen = Clipboard()) == "0xFF"; }, 5s)) << seen;
+    Key("Escape");
+    Key("ctrl+v");
+    EXPECT_EQ(CopiedAfter("255"), "255");
 }
 
 TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {

@@ -1,5 +1,7 @@
 #include "ui/geometry/placement.h"
 
+#include <algorithm>
+
 namespace abacone {
 namespace {
 
@@ -24,6 +26,11 @@ Point JumpPlace(Jump jump, int width, int height, ScreenSize screen) {
 Point StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen) {
     return {screen.Width - width - SideMargin,
             screen.Height - (laidOutHeight - ExtendedRowsHeight) - frameWidth - EdgeMargin};
+}
+
+Point KeepInWorkArea(Point at, int width, int height, Box workArea) {
+    if (workArea.Width <= 0 || workArea.Height <= 0) return at;
+    return {std::min(at.X, workArea.Right() - width), std::min(at.Y, workArea.Bottom() - height)};
 }
 
 int ExtendedKeypadTop(int top, int height, int screenHeight) {

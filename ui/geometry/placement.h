@@ -24,6 +24,11 @@ Point JumpPlace(Jump jump, int width, int height, ScreenSize screen);
 // 33 + `frameWidth` pixels above the screen's bottom.
 Point StartupPlace(int width, int laidOutHeight, int frameWidth, ScreenSize screen);
 
+// A place moved up and left just so far that a window of `width` by `height` ends inside
+// `workArea`, the screen less its taskbar and panels: one taller than the start-up
+// margin would cover the keypad's last row. An empty area leaves the place alone.
+Point KeepInWorkArea(Point at, int width, int height, Box workArea);
+
 // The top after the window grew to `height`: unchanged unless its bottom edge would come
 // closer than 16 pixels to the screen's bottom, else 32 pixels above it.
 int ExtendedKeypadTop(int top, int height, int screenHeight);
