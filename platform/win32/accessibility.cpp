@@ -101,6 +101,7 @@ struct AccessibleTold::Object final : IAccessible {
         Panel::Impl* p = Drawn(child);
         if (!p || FAILED(known) || out->vt != VT_I4) return known;
         if (p->role == PanelRole::Display) out->lVal |= STATE_SYSTEM_READONLY;
+        if (p->role != PanelRole::Plain) out->lVal |= STATE_SYSTEM_FOCUSABLE;
         if (p->pressed) out->lVal |= STATE_SYSTEM_PRESSED;
         return S_OK;
     }
@@ -214,7 +215,6 @@ void Panel::SetAccessibleDescription(std::string_view text) { impl_.told.descrip
 void Edit::SetAccessibleName(std::string_view name) { impl_.told.name = Widen(name); }
 void Button::SetAccessibleName(std::string_view name) { impl_.told.name = Widen(name); }
 void Button::SetAccessibleDescription(std::string_view text) { impl_.told.description = Widen(text); }
-void Form::SetFocusHome(Panel*) {}
 
 void Form::Announce(Panel& display, std::string_view words) {
     Panel::Impl& target = display.Native();

@@ -82,6 +82,7 @@ void HandleMessage(MSG& msg) {
             switch (form->Dispatch(stroke)) {
             case KeyResult::Taken: return;
             case KeyResult::FocusMove:
+                if (form->MoveFocus(stroke.Shift)) return;
                 if (HWND next = GetNextDlgTabItem(form->hwnd, GetFocus(), stroke.Shift)) SetFocus(next);
                 return;
             case KeyResult::PassOn:
@@ -109,6 +110,7 @@ Form::Impl::Impl(Form& face, BorderStyle border, bool stayOnTop) : face(face), b
 Form::Impl::~Impl() {
     inModalRun = false;
     EnableOthers();
+    focusHome = nullptr;  // its window goes with the panels
     panels.clear();
     edits.clear();
     buttons.clear();
@@ -152,12 +154,13 @@ LRESULT Form::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SETFOCUS:
-        if (lastFocus && IsWindow(lastFocus) && IsChild(hwnd, lastFocus)) {
-            SetFocus(lastFocus);
-            return 0;
-        }
+        if (PassFocusOn(false)) return 0;
         break;
+    case WM_ABACONE_PASS_FOCUS:
+        if (GetFocus() == hwnd) PassFocusOn(true);
+        return 0;
     case WM_SIZE:
+        KeepFocusShown();
         if (watcher) watcher(WindowEvent::StateChanged);
         break;
     case WM_SHOWWINDOW:

@@ -67,6 +67,7 @@ Panel::Impl::~Impl() {
 
 LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT result = 0; HandleChildNotify(message, wParam, lParam, result)) return result;
+    if (LRESULT result = 0; HandleFocus(message, wParam, result)) return result;
     auto screen = [&] {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ClientToScreen(hwnd, &p);
@@ -84,6 +85,7 @@ LRESULT Panel::Impl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(r.right, 1), std::max<LONG>(r.bottom, 1));
         const HGDIOBJ old = SelectObject(memory, bitmap);
         Paint(memory);
+        if (focusMark) PaintFocusMark(memory);
         BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
         SelectObject(memory, old);
         DeleteObject(bitmap);

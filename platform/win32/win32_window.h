@@ -140,6 +140,19 @@ struct Form::Impl final : KeyWindow {
     std::vector<std::unique_ptr<Panel::Impl>> panels;
     std::vector<std::unique_ptr<Edit::Impl>> edits;
     std::vector<std::unique_ptr<Button::Impl>> buttons;
+
+    // The keyboard walk (focus.cpp). The display holds the focus while keys are clicked.
+    Panel::Impl* focusHome = nullptr;
+    bool focusByKeyboard = false;  // while Tab moves the focus
+    // Tab's focus move over the display and the shown keys, row by row, then the system
+    // controls; false when the window has no keys to walk.
+    bool MoveFocus(bool back);
+    // A key the window no longer shows gives the focus back to the display.
+    void KeepFocusShown();
+    // Hands the window's focus on to the control that last had it, else the display;
+    // false when there is neither. A program-drawn panel gets it after the system has
+    // told screen readers that the window has the focus, unless `now`.
+    bool PassFocusOn(bool now);
 };
 
 // What screen readers are told of a window beyond what the system's proxy knows of it,
@@ -198,11 +211,18 @@ struct Panel::Impl {
     // Accessibility (accessibility.cpp).
     AccessibleTold told;
     std::wstring spoken;  // a display's text for screen readers; empty: the caption
+
+    // The keyboard focus (focus.cpp): the mark is drawn only while Tab put it here.
+    bool focusMark = false;
+    bool HandleFocus(UINT message, WPARAM wParam, LRESULT& result);
+    void PaintFocusMark(HDC dc);
 };
 
 // Posted to a key's window when a screen reader presses it: the click runs from the
 // message loop, not inside the reader's call.
 inline constexpr UINT WM_ABACONE_PRESS = WM_APP + 0x41;
+// Posted to a form that got the focus: its panel takes it over (Form::Impl::PassFocusOn).
+inline constexpr UINT WM_ABACONE_PASS_FOCUS = WM_APP + 0x48;
 
 struct Edit::Impl {
     Edit face{*this};

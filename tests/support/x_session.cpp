@@ -247,6 +247,22 @@ std::optional<XInspect::Rect> XInspect::Client(Window w) {
     return rect;
 }
 
+std::vector<std::uint8_t> XInspect::Pixels(const Rect& box) {
+    xcb_get_image_reply_t* image =
+        xcb_get_image_reply(c_,
+                            xcb_get_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, static_cast<std::int16_t>(box.Left),
+                                          static_cast<std::int16_t>(box.Top), static_cast<std::uint16_t>(box.Width),
+                                          static_cast<std::uint16_t>(box.Height), ~0u),
+                            nullptr);
+    std::vector<std::uint8_t> pixels;
+    if (image) {
+        const std::uint8_t* data = xcb_get_image_data(image);
+        pixels.assign(data, data + xcb_get_image_data_length(image));
+    }
+    std::free(image);
+    return pixels;
+}
+
 std::optional<XInspect::Rect> XInspect::Frame(Window w) {
     auto rect = Client(w);
     auto e = Property32(w, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);  // left, right, top, bottom

@@ -140,6 +140,9 @@ public:
     Window Embedded(const std::string& windowClass);
     // How many such icons there are.
     std::size_t EmbeddedCount(const std::string& windowClass);
+    // The screen's pixels in a box of root coordinates, as the server keeps them; empty
+    // when they cannot be read.
+    std::vector<std::uint8_t> Pixels(const Rect& box);
 
 private:
     std::uint32_t Atom(const char* name);

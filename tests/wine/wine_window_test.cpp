@@ -274,6 +274,38 @@ TEST_F(WineCalculator, DoubleClickedDigitCountsTwice) {
     EXPECT_EQ(CopiedAfter("77"), "77");
 }
 
+// The keyboard walks the keys row by row from the display and back; the Down arrow presses
+// the focused key, and the other bindings keep their meaning wherever the focus is.
+TEST_F(WineCalculator, TabWalksTheKeysAndDownPressesTheFocusedOne) {
+    Key("Tab Down Tab Down");  // "7", then "8"
+    EXPECT_EQ(CopiedAfter("78"), "78");
+    // Back over "7" and the display to the last key shown, "←", not a hidden extended row.
+    Key("shift+Tab shift+Tab shift+Tab Down");
+    EXPECT_EQ(CopiedAfter("7"), "7");
+    Type("+5");
+    Key("Return");
+    EXPECT_EQ(CopiedAfter("12"), "12");
+}
+
+// Clicks leave the focus on the display: the window looks as always until Tab is pressed.
+TEST_F(WineCalculator, OnlyTheKeyboardMovesTheFocusAndDrawsItsMark) {
+    const auto client = x->Client(window);
+    ASSERT_TRUE(client);
+    const XInspect::Rect seven{client->Left, client->Top + 28, 20, 12};  // the "7" key
+    const auto plain = x->Pixels(seven);
+    ASSERT_FALSE(plain.empty());
+    const auto click = [&](int left, int top) { session->ClickAt(client->Left + left, client->Top + top, 1); };
+    click(10, 34);  // "7": Tab still starts from the display
+    Key("Tab");
+    EXPECT_TRUE(WaitUntil([&] { return x->Pixels(seven) != plain; }, 5s)) << "no focus mark";
+    Key("Down");
+    EXPECT_EQ(CopiedAfter("77"), "77");
+    click(152, 34);  // "Ｃ" hands the focus back to the display, and the mark goes
+    EXPECT_TRUE(WaitUntil([&] { return x->Pixels(seven) == plain; }, 5s)) << "the mark stayed";
+    Key("Tab Down");
+    EXPECT_EQ(CopiedAfter("7"), "7");
+}
+
 // The same calculator on a screen of 144 dpi (150%), which Wine reads at start-up.
 class WineCalculatorAt150 : public WineCalculator {
 protected:
