@@ -18,7 +18,7 @@ export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 sh "$root/tests/wine/wine_gui_prefix.sh" up "$wineserver" || { echo "no Wine prefix" >&2; exit 1; }
 states=(compact extended menu dialog hexpad binary)
-crop=300x280+716+476
+crop=340x320+684+448
 
 # shoot SYSTEM CLASS COMMAND...: one fresh start per state.
 shoot() {
@@ -28,8 +28,8 @@ shoot() {
     x_session_start || { echo "no X session: $x_session_problem" >&2; return 1; }
     "$@" >/dev/null 2>&1 &
     local pid=$!
-    x_session_wait 20 xdotool search --name '^Abacone$' || { echo "$system: no window" >&2; }
-    w=$(xdotool search --name '^Abacone$' | head -n1)
+    x_session_wait 20 xdotool search --onlyvisible --name '^Abacone$' || { echo "$system: no window" >&2; }
+    w=$(xdotool search --onlyvisible --name '^Abacone$' | head -n1)
     sleep 2
     xdotool windowactivate --sync "$w" >/dev/null 2>&1
     sleep 0.5
