@@ -54,11 +54,14 @@ protected:
         session = std::make_unique<XSession>(XSession::Options{.TrayHost = trayHost});
         if (!session->Ready()) GTEST_SKIP() << session->Problem();
         x = std::make_unique<XInspect>(session->Display());
-        if (priority == Priority::Kept) args.push_back("p");
 #ifdef ABACONE_WINE_PREFIX
         setenv("WINEPREFIX", ABACONE_WINE_PREFIX, 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d", 1);
+#endif
+        BeforeStart();
+        if (priority == Priority::Kept) args.push_back("p");
+#ifdef ABACONE_WINE_PREFIX
         args.insert(args.begin(), {ABACONE_WINE, ABACONE_EXE});
 #else
         args.insert(args.begin(), ABACONE_PROGRAM);
@@ -70,16 +73,21 @@ protected:
             ASSERT_TRUE(WaitUntil([&] { return x->Embedded(TrayClass) != 0; }, Settle));
         }
     }
+    // What a test sets up in its session before the program starts.
+    virtual void BeforeStart() {}
     void TearDown() override {
 #ifdef ABACONE_WINE_PREFIX
-        // Ends every program of the prefix and waits for the server to go, so the next
-        // test starts Wine's anew rather than meet the old server on its way out.
-        if (session && session->Ready()) {
-            session->Run({ABACONE_WINESERVER, "-k"});
-            session->Run({ABACONE_WINESERVER, "-w"});
-        }
+        if (session && session->Ready()) EndWine();
 #endif
     }
+#ifdef ABACONE_WINE_PREFIX
+    // Ends every program of the prefix and waits for the server to go, so the next start
+    // begins Wine's anew rather than meet the old server on its way out.
+    void EndWine() {
+        session->Run({ABACONE_WINESERVER, "-k"});
+        session->Run({ABACONE_WINESERVER, "-w"});
+    }
+#endif
     // At the start-up place: the compact window's bottom edge 33 pixels and a frame
     // border above the screen's bottom, 16 pixels in from the right.
     bool AtStartPlace(Window w) {

@@ -21,6 +21,7 @@
 #include "platform/qt/qt_window.h"
 #include "platform/services/services.h"
 #include "tests/platform/ink.h"
+#include "tests/support/caption_cases.h"
 #include "ui/binwindow/logic/binwindow_logic.h"
 #include "ui/binwindow/tform3.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
@@ -146,17 +147,7 @@ protected:
 
 // The main window, compact and extended, with its widest values on every display line.
 TEST_F(CaptionInkTest, MainWindowShowsEveryCaptionWhole) {
-    const struct {
-        const char* State;
-        const char* Keys;  // typed from a cleared calculator
-        const char* Decimal;
-    } states[] = {
-        {"at start", "", "0"},
-        {"largest entry", "99999999999999=mn", "99999999999999"},
-        {"a third below zero", "0-1/3=mn", "-0.333333333333333"},
-        {"minus one", "0-1=mn", "-1"},
-    };
-    for (const auto& s : states) {
+    for (const auto& s : MainWindowCaptionCases) {
         Type(std::string("\x1b") + s.Keys);
         ASSERT_EQ(main->Control("Label1")->Caption(), s.Decimal) << s.State;
         for (int height : {76, 186}) {
@@ -193,15 +184,7 @@ TEST_F(CaptionInkTest, BinaryWindowShowsEveryCaptionWhole) {
 
 TEST_F(CaptionInkTest, ValueDialogShowsEveryCaptionWhole) {
     TIForm dialog;
-    const struct {
-        const char* Title;
-        const char* Prompt;
-        const char* Typed;
-    } uses[] = {
-        {"X の Y 乗", "X を入力(単位:度)", "-0.333333333333333"},
-        {"Exor X", "X を入力", "99999999999999"},
-    };
-    for (const auto& u : uses) {
+    for (const auto& u : ValueDialogCaptionCases) {
         dialog.Control("Label1")->SetCaption(u.Title);
         dialog.Control("Label2")->SetCaption(u.Prompt);
         Widget(dialog)->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromUtf8(u.Typed));

@@ -12,6 +12,7 @@
 #include "platform/edit.h"
 #include "platform/services/services.h"
 #include "platform/win32/win32_window.h"
+#include "tests/support/caption_cases.h"
 #include "ui/binwindow/logic/binwindow_logic.h"
 #include "ui/binwindow/tform3.h"
 #include "ui/hexpad/logic/hexpad_logic.h"
@@ -153,16 +154,7 @@ void Type(Form& form, const std::string& keys) {
 void MainWindow() {
     ResetWindowState();
     TForm1 main;
-    const struct {
-        const char* State;
-        const char* Keys;  // typed from a cleared calculator
-    } states[] = {
-        {"at start", ""},
-        {"largest entry", "99999999999999=mn"},
-        {"a third below zero", "0-1/3=mn"},
-        {"minus one", "0-1=mn"},
-    };
-    for (const auto& s : states) {
+    for (const auto& s : MainWindowCaptionCases) {
         Type(main, std::string("\x1b") + s.Keys);
         for (int height : {76, 186}) {
             main.SetClientHeight(height);
@@ -188,15 +180,7 @@ void SmallWindows() {
     CheckSystemControls(binary, "binary window");
 
     TIForm dialog;
-    const struct {
-        const char* Title;
-        const char* Prompt;
-        const char* Typed;
-    } uses[] = {
-        {"X の Y 乗", "X を入力(単位:度)", "-0.333333333333333"},
-        {"Exor X", "X を入力", "99999999999999"},
-    };
-    for (const auto& u : uses) {
+    for (const auto& u : ValueDialogCaptionCases) {
         dialog.Control("Label1")->SetCaption(u.Title);
         dialog.Control("Label2")->SetCaption(u.Prompt);
         dialog.Edit1()->SetText(u.Typed);

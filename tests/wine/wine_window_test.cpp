@@ -22,43 +22,20 @@ namespace abacone::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-// Wine starts its own helper processes with the first window of a session.
-constexpr auto Settle = 20s;
-// Wine's explorer docks the program's notification-area icon as a window of its own.
-constexpr char IconClass[] = "explorer.exe";
 // How far Wine's idea of a window's frame (the Windows metrics) and the window manager's
 // frame may be apart at an edge.
 constexpr int FrameSlack = 4;
 
 class WineCalculator : public Calculator {
 protected:
+    // The harness starts abacone.exe and waits for its icon first: docking it takes the
+    // activation away for a moment.
     void SetUp() override {
-        setenv("WINEPREFIX", ABACONE_WINE_PREFIX, 1);
-        setenv("WINEDEBUG", "-all", 1);
-        setenv("WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d", 1);
-        session = std::make_unique<XSession>(XSession::Options{});
-        if (!session->Ready()) GTEST_SKIP() << session->Problem();
-        x = std::make_unique<XInspect>(session->Display());
-        BeforeStart();
-        // "p": the normal priority, so a busy machine does not hold the calculator back.
-        program = session->Spawn({ABACONE_WINE, ABACONE_EXE, "p"});
-        // Docking the icon takes the activation away for a moment: first the icon.
-        ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle)) << "no tray icon";
+        Launch();
+        if (IsSkipped() || HasFatalFailure()) return;
         ASSERT_TRUE(WaitUntil([&] { return (window = x->FindClient("Abacone")) != 0; }, Settle)) << "no window";
-        ASSERT_TRUE(EnsureActive());
-        // Ready once a copy comes through: Wine may still be starting its helpers, and
-        // keys typed before the window takes them are lost, as are those typed while the
-        // docking icon holds the activation.
-        ASSERT_TRUE(WaitUntil(
-            [&] {
-                EnsureActive();
-                Key("ctrl+c");
-                return Clipboard() == "0";
-            },
-            Settle))
-            << Clipboard();
+        ASSERT_TRUE(ActivatedByWindowManager(window)) << Clipboard();
     }
-    virtual void BeforeStart() {}
     // Wine does not move the X focus itself: the window manager hands it over.
     bool EnsureActive() {
         return WaitUntil(
@@ -68,17 +45,6 @@ protected:
                 return x->Active() == window;
             },
             Settle);
-    }
-    void TearDown() override {
-        // Ends every program of the prefix, so the next session starts Wine's anew.
-        if (session && session->Ready()) EndWine();
-    }
-
-    // Ends every program of the prefix and waits for the server to go: a start meanwhile
-    // would meet the server on its way out.
-    void EndWine() {
-        session->Run({ABACONE_WINESERVER, "-k"});
-        session->Run({ABACONE_WINESERVER, "-w"});
     }
     void Type(const std::string& text) { session->Type(text); }
     void Key(const std::string& keys) { session->Key(keys); }
@@ -106,7 +72,6 @@ protected:
     }
 
     XInspect::Window window = 0;
-    pid_t program = -1;
 };
 
 TEST_F(WineCalculator, StartsAtTheBottomRightAsTheCompactStayOnTopWindow) {
@@ -200,19 +165,19 @@ TEST_F(WineCalculator, CaptionOffAndOnKeepsTheOuterTopLeftCorner) {
 TEST_F(WineCalculator, TrayIconBringsBackAMinimisedCalculator) {
     for (int button : {1, 3}) {
         ASSERT_NO_FATAL_FAILURE(Minimise());
-        EXPECT_EQ(x->EmbeddedCount(IconClass), 1u);
-        ClickTrayIcon(button, IconClass);
+        EXPECT_EQ(x->EmbeddedCount(TrayClass), 1u);
+        ClickTrayIcon(button);
         EXPECT_TRUE(BackInUse()) << "button " << button;
     }
 }
 
 TEST_F(WineCalculator, HiddenStartShowsOnlyTheTrayIconUntilPressed) {
     EndWine();
-    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) == 0; }, Settle));
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(TrayClass) == 0; }, Settle));
     session->Spawn({ABACONE_WINE, ABACONE_EXE, "hp"});
-    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(IconClass) != 0; }, Settle));
+    ASSERT_TRUE(WaitUntil([&] { return x->Embedded(TrayClass) != 0; }, Settle));
     EXPECT_EQ(x->FindClient("Abacone"), 0u) << "no window yet";
-    ClickTrayIcon(2, IconClass);
+    ClickTrayIcon(2);
     window = Main();
     ASSERT_NE(window, 0u);
     EXPECT_TRUE(BackInUse());
@@ -231,7 +196,7 @@ TEST_F(WineCalculator, LaterStartsBringTheRunningOneForwardAndEnd) {
     }
     EXPECT_TRUE(BackInUse());
     EXPECT_EQ(x->ClientsOf("abacone.exe").size(), 1u);
-    EXPECT_EQ(x->EmbeddedCount(IconClass), 1u);
+    EXPECT_EQ(x->EmbeddedCount(TrayClass), 1u);
 }
 
 TEST_F(WineCalculator, SharedKeySequencesGiveTheirCopies) {
@@ -393,7 +358,7 @@ TEST_F(WineCalculator, ScreenReadersPressNamedKeysAndReadTheDisplay) {
 TEST_F(WineCalculator, CtrlEndEndsTheProgram) {
     Key("ctrl+End");
     int status = -1;
-    EXPECT_TRUE(WaitUntil([&] { return waitpid(program, &status, WNOHANG) == program; }, 10s));
+    EXPECT_TRUE(WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 10s));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
